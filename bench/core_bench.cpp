@@ -1,0 +1,56 @@
+// What one keystroke, one map press and the start-up cost in the core, without a display.
+#include "form1_probe.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace orbisco;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void keystroke(benchmark::State &state, const QString &query)
+{
+    const auto form = loadedForm();
+    for (auto _ : state)
+        Form1Probe::filter(*form, query, true);
+    state.counters["listed"] = form->List1.ListCount();
+}
+
+void formLoad(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Form1 form;
+        form.raiseLoad();
+        benchmark::DoNotOptimize(form.List1.ListCount());
+    }
+}
+
+void mapPressBusiestColumn(benchmark::State &state)
+{
+    const auto form = loadedForm();
+    const float zonePlusOne = 387.0f * 12 + 193; // 45 entries, the most of any column
+    for (auto _ : state)
+        form->Picture1.raiseMouseDown(1, 0, zonePlusOne, 100);
+    state.counters["listed"] = form->List1.ListCount();
+}
+
+void showCountry(benchmark::State &state)
+{
+    const auto form = loadedForm();
+    // Alternate two countries, so every call really rewrites the read-outs and the marker.
+    const QString codes[] = {u"ZW"_s, u"AF"_s};
+    int i = 0;
+    for (auto _ : state)
+        Form1Probe::showCountry(*form, codes[i++ & 1]);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(keystroke, empty_query, QString());
+BENCHMARK_CAPTURE(keystroke, code_d, u"d"_s);
+BENCHMARK_CAPTURE(keystroke, text_ger, u"ger"_s);
+BENCHMARK(formLoad);
+BENCHMARK(mapPressBusiestColumn);
+BENCHMARK(showCountry);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,59 @@
+#include "app/form1.h"
+
+#include "app/checked.h"
+#include "map/zone_geometry.h"
+
+namespace orbisco {
+
+namespace {
+// Only rows 0..251 are looked up, the rows the built-in records fill.
+constexpr int kLookupRows = 252;
+} // namespace
+
+void Form1::List1_Click() noexcept
+{
+    QString code;
+    skipOnError([&] {
+        const QString &entry = List1.List(List1.ListIndex());
+        if (entry.size() >= 2)
+            code = entry.right(2);
+    });
+    ShowCountry(code);
+}
+
+void Form1::ShowCountry(const QString &code) noexcept
+{
+    std::array<ui::TextBox *, 5> boxes = {&Text2, &Text3, &Text4, &Text5, &Text6};
+    for (ui::TextBox *box : boxes)
+        box->setText(QStringLiteral("?"));
+    // An empty code is nobody's key, even where a row was left empty.
+    if (code.isEmpty())
+        return;
+
+    for (int r = 0; r < kLookupRows; ++r) {
+        const Row &row = DataTable[r];
+        if (row[0] != code)
+            continue;
+        Text2.setText(row[1]);
+        Text3.setText(row[2]);
+        Text4.setText(row[3]);
+        Text5.setText(row[4]);
+        Text6.setText(row[5]);
+
+        // The marker shows only over the country's own column. An offset that is empty, that
+        // does not begin with a number, or whose zone the map has no column for, hides it.
+        bool marked = false;
+        const std::optional<qint16> zone = map::zoneNumber(Text2.Text());
+        if (zone && map::hasColumn(*zone)) {
+            skipOnError([&] {
+                SetZeitZone(*zone);
+                marked = true;
+            });
+        }
+        Picture2.setVisible(marked);
+        Line1.setVisible(marked);
+        return; // the first row with the code wins
+    }
+}
+
+} // namespace orbisco

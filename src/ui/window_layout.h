@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QStringView>
+
+#include <optional>
+#include <span>
+
+namespace orbisco::ui {
+
+enum class ControlKind { TextBox, ListBox, ComboBox, Label, PictureBox };
+
+struct FontSpec
+{
+    QStringView family; // empty: the window's default font
+    double pointSize = 0;
+    bool bold = false;
+};
+
+// One control as the window is first shown. Positions and sizes are twips in the coordinates of
+// the control's container: the window, or the picture box named by `container`.
+struct ControlLayout
+{
+    QStringView name;
+    ControlKind kind;
+    int left;
+    int top;
+    int width;
+    int height;
+    bool visible;
+    QStringView text; // text of a text or combo box, caption of a label
+    int tabIndex;
+    FontSpec font = {};
+    std::optional<unsigned> background = {}; // 0xRRGGBB; none: the control's default
+    QStringView toolTip = {};
+    QStringView container = {};
+};
+
+inline constexpr int kTwipsPerPixel = 15; // at 96 dots per inch
+
+struct WindowLayout
+{
+    QStringView caption;
+    int clientWidth; // twips
+    int clientHeight;
+};
+
+const WindowLayout &windowLayout();
+std::span<const ControlLayout> controlLayouts();
+// Throws std::out_of_range for a name the window does not have.
+const ControlLayout &controlLayout(QStringView name);
+
+} // namespace orbisco::ui
