@@ -2,7 +2,8 @@
 # missing ones. Installs nothing that is already there.
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-liberation)
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick tesseract-ocr
+    tesseract-ocr-eng)
 
 ensure_packages() {
     local missing=() package

@@ -2,6 +2,8 @@
 // write that raised it, a Change inside the Text write, and nothing else raises them.
 #include "form1_probe.h"
 
+#include <gtest/gtest.h>
+
 #include "ui/controls.h"
 
 #include <stdexcept>

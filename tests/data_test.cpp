@@ -1,6 +1,8 @@
 // The built-in country index and records, and the record table's rules for storing a record.
 #include "form1_probe.h"
 
+#include <gtest/gtest.h>
+
 #include <QCryptographicHash>
 #include <QSet>
 

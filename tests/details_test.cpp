@@ -1,6 +1,8 @@
 // Selecting a country fills the five read-outs from its record and marks its zone on the map.
 #include "form1_probe.h"
 
+#include <gtest/gtest.h>
+
 using namespace orbisco;
 using namespace Qt::StringLiterals;
 

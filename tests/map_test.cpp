@@ -1,6 +1,8 @@
 // The zone marker's positions and a press on the map listing the countries of a column.
 #include "form1_probe.h"
 
+#include <gtest/gtest.h>
+
 #include "map/zone_geometry.h"
 
 #include <stdexcept>

@@ -2,6 +2,8 @@
 // the counter says.
 #include "form1_probe.h"
 
+#include <gtest/gtest.h>
+
 #include <QChar>
 
 using namespace orbisco;

@@ -2,6 +2,8 @@
 // Escape key.
 #include "form1_probe.h"
 
+#include <gtest/gtest.h>
+
 #include "app/command_line.h"
 
 using namespace orbisco;

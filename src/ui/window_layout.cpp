@@ -39,7 +39,7 @@ const std::array<ControlLayout, 19> kControls = {{
     {u"Languages", ComboBox, 8640, 3240, 975, 315, false, u"Languages", 8},
 }};
 
-const WindowLayout kWindow{u"Orbisco 1.0", 9510, 8385};
+const WindowLayout kWindow{u"Orbisco 1.0", 9510, 8385, {u"Arial", 8, false}};
 
 } // namespace
 

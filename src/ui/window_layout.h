@@ -42,11 +42,22 @@ struct WindowLayout
     QStringView caption;
     int clientWidth; // twips
     int clientHeight;
+    FontSpec font; // of the captions and every control that names no font of its own
 };
 
 const WindowLayout &windowLayout();
 std::span<const ControlLayout> controlLayouts();
 // Throws std::out_of_range for a name the window does not have.
 const ControlLayout &controlLayout(QStringView name);
+
+} // namespace orbisco::ui
+
+namespace orbisco::ui {
+
+// Whole pixels for a twip position or size; how a fractional twip lands is the window's affair.
+inline int toPixels(double twips)
+{
+    return static_cast<int>(twips / kTwipsPerPixel + (twips < 0 ? -0.5 : 0.5));
+}
 
 } // namespace orbisco::ui

@@ -1,0 +1,265 @@
+// The real widgets, driven as a person drives them: keys into the search box, clicks and arrow
+// keys in the list, presses on the map and on the bar, Escape from every control.
+#include "app/form1.h"
+#include "ui/main_window.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace orbisco;
+using namespace Qt::StringLiterals;
+
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<ui::MainWindow> m_window;
+
+    void open(const QString &commandLine = {})
+    {
+        m_window.reset();
+        m_form = std::make_unique<Form1>(commandLine);
+        m_form->raiseLoad();
+        m_window = std::make_unique<ui::MainWindow>(*m_form);
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    template <typename T>
+    T *widget(const char *name)
+    {
+        T *found = m_window->findChild<T *>(QLatin1StringView(name));
+        if (!found)
+            qFatal("no widget %s", name);
+        return found;
+    }
+    QLineEdit *edit(const char *name) { return widget<QLineEdit>(name); }
+    QListWidget *list() { return widget<QListWidget>("List1"); }
+    QWidget *map() { return widget<QWidget>("Picture1"); }
+    QString counter() { return widget<QLabel>("CounterLabel")->text(); }
+
+    QStringList shownEntries()
+    {
+        QStringList entries;
+        for (int i = 0; i < list()->count(); ++i)
+            entries << list()->item(i)->text();
+        return entries;
+    }
+
+    // A press at a pixel of the map's picture, counted from its inner top-left corner.
+    void pressMap(int x, int y = 150, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mousePress(map(), button, {}, QPoint(x, y) + QPoint(2, 2));
+        QTest::mouseRelease(map(), button, {}, QPoint(x, y) + QPoint(2, 2));
+    }
+
+    static QString accessibleName(QWidget *w)
+    {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    }
+
+private slots:
+    void cleanup()
+    {
+        m_window.reset();
+        m_form.reset();
+    }
+
+    void windowStandsAsDesigned()
+    {
+        open();
+        QCOMPARE(m_window->windowTitle(), u"Orbisco 1.0"_s);
+        QCOMPARE(m_window->size(), QSize(634, 559));
+        QCOMPARE(edit("Text1")->geometry(), QRect(16, 8, 233, 25));
+        QCOMPARE(list()->geometry(), QRect(16, 40, 233, 116));
+        QCOMPARE(map()->geometry(), QRect(8, 200, 619, 362));
+        QCOMPARE(edit("Text6")->geometry(), QRect(328, 136, 297, 25));
+        QCOMPARE(edit("Text1")->font().family(), u"Arial"_s);
+        QVERIFY(edit("Text1")->font().bold());
+        QVERIFY(edit("Text1")->hasFocus());
+        QVERIFY(!m_window->windowIcon().isNull());
+        QCOMPARE(list()->count(), 243);
+        QCOMPARE(list()->currentRow(), 0);
+        QCOMPARE(counter(), u"(243)"_s);
+        QCOMPARE(edit("Text6")->text(), u"Kabul"_s);
+        // The marker stands over +4 and shows; the map picture fills the frame's inside.
+        QVERIFY(widget<QWidget>("Picture2")->isVisible());
+        QCOMPARE(widget<QWidget>("Picture2")->geometry(), QRect(395, 173, 27, 27));
+        QCOMPARE(widget<QWidget>("Line1")->geometry(), QRect(2 + 398, 2 + 14, 2, 329));
+        QCOMPARE(widget<QLabel>("Picture1")->pixmap().size(), QSize(615, 358));
+    }
+
+    void typingFiltersTheListAndTheCounter()
+    {
+        open();
+        QSignalSpy clicks(&m_form->List1, &ui::ListBox::Click);
+        QTest::keyClicks(edit("Text1"), u"ger"_s);
+        QCOMPARE(shownEntries(),
+                 (QStringList{u"Algeria DZ"_s, u"Germany DE"_s, u"Niger NE"_s, u"Nigeria NG"_s}));
+        QCOMPARE(counter(), u"(4)"_s);
+        QCOMPARE(list()->currentRow(), 0);
+        QCOMPARE(edit("Text6")->text(), u"Algiers"_s);
+        // One selection per keystroke, made by the search; redrawing the list adds none.
+        QCOMPARE(clicks.count(), 3);
+
+        QTest::keyClick(edit("Text1"), Qt::Key_Backspace);
+        QCOMPARE(counter(), u"(1)"_s); // "ge" is a code
+        edit("Text1")->selectAll();
+        QTest::keyClick(edit("Text1"), Qt::Key_Delete);
+        QCOMPARE(counter(), u"(243)"_s);
+    }
+
+    void pastingFilters()
+    {
+        open();
+        edit("Text1")->insert(u"united kingdom"_s); // as a paste does
+        QCOMPARE(m_form->Text1.Text(), u"united kingdom"_s);
+        QCOMPARE(counter(), u"(2)"_s);
+    }
+
+    void clickAndArrowKeysInTheListShowTheCountry()
+    {
+        open();
+        QTest::keyClicks(edit("Text1"), u"ger"_s);
+        const QRect germany = list()->visualItemRect(list()->item(1));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, germany.center());
+        QCOMPARE(m_form->List1.ListIndex(), 1);
+        QCOMPARE(edit("Text6")->text(), u"Berlin"_s);
+        QCOMPARE(edit("Text5")->text(), u"DEU"_s);
+
+        QTest::keyClick(list(), Qt::Key_Down);
+        QCOMPARE(edit("Text5")->text(), u"NER"_s);
+        QTest::keyClick(list(), Qt::Key_Up);
+        QTest::keyClick(list(), Qt::Key_Up);
+        QCOMPARE(edit("Text5")->text(), u"DZA"_s);
+        QCOMPARE(m_form->List1.ListIndex(), 0);
+    }
+
+    void pressOnTheMapListsTheColumn_data()
+    {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<int>("listed");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("left edge is -11") << 0 << -11 << 4 << u"American Samoa AS"_s;
+        QTest::newRow("+5") << 427 << 5 << 8 << u"Bhutan BT"_s;
+        QTest::newRow("Greenwich") << 295 << 0 << 11 << u"Antarctica AQ"_s;
+        QTest::newRow("-9 is empty") << 64 << -9 << 0 << QString();
+        QTest::newRow("right edge is 12") << 614 << 12 << 6 << u"Fiji FJ"_s;
+    }
+
+    void pressOnTheMapListsTheColumn()
+    {
+        QFETCH(int, x);
+        QFETCH(int, zone);
+        QFETCH(int, listed);
+        QFETCH(QString, first);
+        open();
+        QTest::keyClicks(edit("Text1"), u"swe"_s);
+        pressMap(x);
+        QCOMPARE(list()->count(), listed);
+        QCOMPARE(counter(), u'(' + QString::number(listed) + u')');
+        if (listed)
+            QCOMPARE(list()->item(0)->text(), first);
+        QCOMPARE(edit("Text1")->text(), u"swe"_s);
+        // Arrow and bar over the column: 387 twips a column, arrow from the map's left edge,
+        // bar from the picture's left edge, half a column in less 2 twips a column.
+        const int c = zone + 11;
+        QCOMPARE(widget<QWidget>("Picture2")->x(), qRound((120 + 387.0 * c) / 15));
+        QCOMPARE(widget<QWidget>("Line1")->x(), 2 + qRound((387.0 * c + 193.5 - 2 * c) / 15));
+    }
+
+    void anyButtonPressesTheMap()
+    {
+        open();
+        pressMap(427, 50, Qt::RightButton);
+        QCOMPARE(counter(), u"(8)"_s);
+        pressMap(300, 300, Qt::MiddleButton);
+        QCOMPARE(counter(), u"(11)"_s);
+    }
+
+    void pressOnTheBarListsNothing()
+    {
+        open();
+        QTest::keyClicks(edit("Text1"), u"ger"_s);
+        QWidget *bar = widget<QWidget>("Line1");
+        QVERIFY(bar->isVisible());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(1, 100));
+        QCOMPARE(counter(), u"(4)"_s);
+        QCOMPARE(list()->item(0)->text(), u"Algeria DZ"_s);
+    }
+
+    void escapeEndsFromEveryControl_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("search box") << u"Text1"_s << int(Qt::NoModifier);
+        QTest::newRow("list") << u"List1"_s << int(Qt::NoModifier);
+        QTest::newRow("map") << u"Picture1"_s << int(Qt::NoModifier);
+        QTest::newRow("read-out") << u"Text3"_s << int(Qt::NoModifier);
+        QTest::newRow("shift") << u"Text1"_s << int(Qt::ShiftModifier);
+        QTest::newRow("ctrl+alt") << u"List1"_s << int(Qt::ControlModifier | Qt::AltModifier);
+    }
+
+    void escapeEndsFromEveryControl()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, modifiers);
+        open();
+        QSignalSpy ended(m_form.get(), &Form1::ended);
+        QWidget *target = m_window->findChild<QWidget *>(control);
+        QVERIFY(target);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_A);
+        QCOMPARE(ended.count(), 0);
+        QTest::keyClick(target, Qt::Key_Escape, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(ended.count(), 1);
+    }
+
+    void commandLineQueryIsShownWhollySelected()
+    {
+        open(u"ger"_s);
+        QLineEdit *search = edit("Text1");
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTRY_VERIFY(search->hasFocus());
+        QCOMPARE(search->text(), u"ger"_s);
+        QCOMPARE(search->selectedText(), u"ger"_s);
+        QCOMPARE(counter(), u"(4)"_s);
+        // The first key typed replaces the whole query.
+        QTest::keyClicks(search, u"d"_s);
+        QCOMPARE(search->text(), u"d"_s);
+        QCOMPARE(counter(), u"(13)"_s);
+    }
+
+    void screenReadersFindEveryControl()
+    {
+        open();
+        QCOMPARE(accessibleName(edit("Text1")), u"Suche"_s);
+        QCOMPARE(accessibleName(list()), u"Ergebnisse"_s);
+        QCOMPARE(accessibleName(map()), u"Weltkarte"_s);
+        const std::pair<const char *, QString> readOuts[] = {
+            {"Text4", u"Sprachen"_s}, {"Text2", u"Zeitzone"_s}, {"Text3", u"Währung"_s},
+            {"Text5", u"Alpha Code"_s}, {"Text6", u"Hauptstadt"_s}};
+        for (const auto &[name, caption] : readOuts)
+            QCOMPARE(accessibleName(edit(name)), caption);
+        QLabel *count = widget<QLabel>("CounterLabel");
+        QCOMPARE(accessibleName(count), u"(243)"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(count)->text(QAccessible::Description),
+                 u"Anzahl"_s);
+        QTest::keyClicks(edit("Text1"), u"ger"_s);
+        QCOMPARE(accessibleName(count), u"(4)"_s);
+        QCOMPARE(widget<QLabel>("Label3")->buddy(), edit("Text4"));
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
