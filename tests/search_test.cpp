@@ -163,3 +163,16 @@ TEST(Search, AnyTextIsSafeToType)
     form->Text1.setText(QString());
     EXPECT_EQ(form->List1.ListCount(), 243) << "an emptied box lists the whole index again";
 }
+
+TEST(Search, EntriesBeyondAsciiAreUpperCasedByTheFullRules)
+{
+    const auto form = loadedForm();
+    form->TMplist.AddItem(u"Åland Islands AX"_s);
+    form->TMplist.AddItem(u"Großbritannien GB"_s);
+    form->Text1.setText(u"åla"_s);
+    EXPECT_EQ(entries(form->List1), QStringList{u"Åland Islands AX"_s});
+    form->Text1.setText(u"GROSS"_s);
+    EXPECT_EQ(entries(form->List1), QStringList{u"Großbritannien GB"_s});
+    form->Text1.setText(u"ala"_s);
+    EXPECT_FALSE(entries(form->List1).contains(u"Åland Islands AX"_s));
+}
