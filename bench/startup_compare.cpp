@@ -102,10 +102,13 @@ int main(int argc, char **argv)
     const double bm = median(bare, [](const Run &r) { return r.peakRssKiB; });
     std::printf("runs each                     %d\n", runs);
     std::printf("exec to first paint, median   orbisco %.1f ms   bare %.1f ms   ratio %.2f"
-                " (target <= 1.30)\n", o, b, o / b);
+                " (target <= 1.30)\n",
+                o, b, o / b);
     std::printf("peak resident memory, median  orbisco %.1f MiB  bare %.1f MiB  above %.2f MiB"
-                " (target <= 8)\n", om / 1024, bm / 1024, (om - bm) / 1024);
+                " (target <= 8)\n",
+                om / 1024, bm / 1024, (om - bm) / 1024);
     std::printf("keystroke listing all 243, median of 200   orbisco %.3f ms (target < 2)"
-                "   bare %.3f ms\n", keys.keystrokeMs, bareKeys.keystrokeMs);
+                "   bare %.3f ms\n",
+                keys.keystrokeMs, bareKeys.keystrokeMs);
     return 0;
 }

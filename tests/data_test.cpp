@@ -15,8 +15,7 @@ namespace {
 
 QByteArray sha256(const QStringList &texts)
 {
-    return QCryptographicHash::hash(texts.join(u'\n').toUtf8(), QCryptographicHash::Sha256)
-        .toHex();
+    return QCryptographicHash::hash(texts.join(u'\n').toUtf8(), QCryptographicHash::Sha256).toHex();
 }
 
 QStringList storedRecords(const Form1 &form)
@@ -88,8 +87,9 @@ TEST(BuiltInData, RecordsFillRowsInOrderAndNothingElse)
               fields("AF;+04:30;Afghan afghani (AFN);Pashto, Dari, and some other languages;AFG;"
                      "Kabul"));
     EXPECT_EQ(row(*form, 8), fields("AQ;+00:00;-;-;ATA;"));
-    EXPECT_EQ(row(*form, 12), fields("AN;-04:00;Netherlands Antillean guilder;"
-                                     "Dutch, English, Papiamento ;;Willemstad"))
+    EXPECT_EQ(row(*form, 12),
+              fields("AN;-04:00;Netherlands Antillean guilder;"
+                     "Dutch, English, Papiamento ;;Willemstad"))
         << "the trailing blank of the languages stays";
     EXPECT_EQ(Form1Probe::cell(*form, 14, 1), QStringLiteral("+07:00 - +10:00"));
     EXPECT_EQ(row(*form, 31), fields("BV;;;;BVT;"));
@@ -121,8 +121,8 @@ TEST(BuiltInData, IndexAndRecordsMeetThroughTheCode)
     EXPECT_EQ(QSet<QString>(indexCodes).subtract(recordCodes),
               (QSet<QString>{u"FX"_s, u"NT"_s, u"SU"_s}));
     EXPECT_EQ(QSet<QString>(recordCodes).subtract(indexCodes),
-              (QSet<QString>{u"AX"_s, u"BQ"_s, u"CD"_s, u"CW"_s, u"TL"_s, u"GG"_s,
-                             u"IM"_s, u"JE"_s, u"PS"_s, u"BL"_s, u"MF"_s, u"SX"_s}));
+              (QSet<QString>{u"AX"_s, u"BQ"_s, u"CD"_s, u"CW"_s, u"TL"_s, u"GG"_s, u"IM"_s, u"JE"_s,
+                             u"PS"_s, u"BL"_s, u"MF"_s, u"SX"_s}));
 }
 
 TEST(RecordTable, ExtraFieldsAreIgnored)
@@ -138,8 +138,8 @@ TEST(RecordTable, ShortOrEmptyRecordIsRejectedWholeBeforeAnyWrite)
     Form1 form;
     form.AddData(QStringLiteral("XA;+01:00;c;l;XAA;cap"));
     const QStringList before = row(form, 1);
-    for (const QString &bad : {QStringLiteral("XB;+02:00"), QStringLiteral("XB;;;;"), QString(),
-                               QStringLiteral(";")}) {
+    for (const QString &bad :
+         {QStringLiteral("XB;+02:00"), QStringLiteral("XB;;;;"), QString(), QStringLiteral(";")}) {
         EXPECT_THROW(form.AddData(bad), std::invalid_argument) << bad.toStdString();
         EXPECT_EQ(Form1Probe::dataCount(form), 1);
         EXPECT_EQ(row(form, 1), before) << "no partial row is left behind";
@@ -172,8 +172,8 @@ TEST(RecordTable, LoadingAgainRewritesTheSameRows)
 TEST(RecordTable, BadRecordLosesOnlyItself)
 {
     Form1 form;
-    Form1Probe::loadRecords(form, {u"XA;+01:00;c;l;XAA;a"_s, u"XB;broken"_s, QString(),
-                                   u"XC;+03:00;c;l;XCC;c"_s});
+    Form1Probe::loadRecords(
+        form, {u"XA;+01:00;c;l;XAA;a"_s, u"XB;broken"_s, QString(), u"XC;+03:00;c;l;XCC;c"_s});
     EXPECT_EQ(Form1Probe::dataCount(form), 2);
     EXPECT_EQ(Form1Probe::cell(form, 0, 0), QStringLiteral("XA"));
     EXPECT_EQ(row(form, 1), fields("XC;+03:00;c;l;XCC;c"));

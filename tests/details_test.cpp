@@ -107,8 +107,9 @@ TEST(Details, ZoneWithoutAColumnHidesTheMarker)
 TEST(Details, UnreadableOffsetHidesTheMarker)
 {
     Form1 form;
-    Form1Probe::loadRecords(form, {u"XA;+02:00;a;b;XAA;c"_s, u"XB;UTC;d;e;XBB;f"_s,
-                                   u"XC;+;d;e;XCC;f"_s, u"XD; -4:00;d;e;XDD;f"_s});
+    Form1Probe::loadRecords(form,
+                            {u"XA;+02:00;a;b;XAA;c"_s, u"XB;UTC;d;e;XBB;f"_s, u"XC;+;d;e;XCC;f"_s,
+                             u"XD; -4:00;d;e;XDD;f"_s});
     Form1Probe::showCountry(form, u"XA"_s);
     EXPECT_TRUE(form.Picture2.Visible());
     for (const QString &code : {u"XB"_s, u"XC"_s}) {

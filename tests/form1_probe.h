@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-
 #include <memory>
 #include <ostream>
 #include <vector>

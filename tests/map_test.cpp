@@ -39,8 +39,11 @@ TEST(ZoneMarker, StandsOverTheColumnOfTheZone)
     {
         qint16 zone;
         float arrow, bar;
-    } cases[] = {{-11, 120, 193.5}, {0, 4377, 4428.5}, {1, 4764, 4813.5},
-                 {4, 5925, 5968.5}, {12, 9021, 9048.5}};
+    } cases[] = {{-11, 120, 193.5},
+                 {0, 4377, 4428.5},
+                 {1, 4764, 4813.5},
+                 {4, 5925, 5968.5},
+                 {12, 9021, 9048.5}};
     Form1 form;
     for (const auto &c : cases) {
         form.SetZeitZone(c.zone);
@@ -97,11 +100,21 @@ TEST(ZoneNumber, ReadsTheHourFromTheFirstThreeCharacters)
     {
         const char16_t *offset;
         std::optional<qint16> zone;
-    } cases[] = {{u"+04:30", 4},   {u"-03:30", -3},        {u"+00:00", 0},
-                 {u"+07:00 - +10:00", 7}, {u"+06", 6},     {u"+13:00", 13},
-                 {u"-11:00 - -05:00", -11}, {u"5", 5},     {u" 7 ", 7},
-                 {u"", std::nullopt},     {u"+", std::nullopt}, {u"abc", std::nullopt},
-                 {u"+5:", std::nullopt},  {u"--1", std::nullopt}, {u"\u0661\u0662", std::nullopt}};
+    } cases[] = {{u"+04:30", 4},
+                 {u"-03:30", -3},
+                 {u"+00:00", 0},
+                 {u"+07:00 - +10:00", 7},
+                 {u"+06", 6},
+                 {u"+13:00", 13},
+                 {u"-11:00 - -05:00", -11},
+                 {u"5", 5},
+                 {u" 7 ", 7},
+                 {u"", std::nullopt},
+                 {u"+", std::nullopt},
+                 {u"abc", std::nullopt},
+                 {u"+5:", std::nullopt},
+                 {u"--1", std::nullopt},
+                 {u"\u0661\u0662", std::nullopt}};
     for (const auto &c : cases)
         EXPECT_EQ(map::zoneNumber(c.offset), c.zone) << QString::fromUtf16(c.offset).toStdString();
 }
@@ -112,8 +125,8 @@ TEST(MapClick, ColumnBoundariesBelongToTheLeftColumn)
     {
         float x;
         int zone;
-    } cases[] = {{387, -11}, {388, -10}, {387.5f, -10}, {6192, 4}, {6193, 5}, {0, -11},
-                 {-5000, -11}, {9224, 12}, {9288, 12}};
+    } cases[] = {{387, -11}, {388, -10},   {387.5f, -10}, {6192, 4}, {6193, 5},
+                 {0, -11},   {-5000, -11}, {9224, 12},    {9288, 12}};
     const auto form = loadedForm();
     for (const auto &c : cases) {
         press(*form, c.x);
@@ -204,7 +217,8 @@ TEST(MapClick, AnyButtonAndModifierListsTheSame)
     press(*form, middleOf(1), kLeft);
     const QStringList left = entries(form->List1);
     EXPECT_EQ(left.size(), 45) << "46 records, CD without an entry";
-    for (const auto &[button, shift] : {std::pair{kRight, 0}, {kMiddle, 0}, {kLeft, 1}, {kRight, 7}}) {
+    for (const auto &[button, shift] :
+         {std::pair{kRight, 0}, {kMiddle, 0}, {kLeft, 1}, {kRight, 7}}) {
         press(*form, 5);
         press(*form, middleOf(1), button, shift);
         EXPECT_EQ(entries(form->List1), left) << button << "/" << shift;

@@ -25,11 +25,11 @@ void PrintTo(const QueryCase &c, std::ostream *os)
 }
 
 class Query : public testing::TestWithParam<QueryCase>
-{
-};
+{};
 
 const QueryCase kQueries[] = {
-    {"one letter matches codes only", u"d"_s,
+    {"one letter matches codes only",
+     u"d"_s,
      {u"Algeria DZ"_s, u"Andorra AD"_s, u"Bangladesh BD"_s, u"Chad TD"_s, u"Denmark DK"_s,
       u"Djibouti DJ"_s, u"Dominica DM"_s, u"Dominican Republic DO"_s, u"Germany DE"_s,
       u"Grenada GD"_s, u"Indonesia ID"_s, u"Moldova MD"_s, u"Sudan SD"_s},
@@ -38,10 +38,11 @@ const QueryCase kQueries[] = {
     {"code in upper case", u"DE"_s, {u"Germany DE"_s}, 1},
     {"two letters never search names", u"an"_s, {u"Netherlands Antilles AN"_s}, 1},
     {"third letter switches to text", u"and"_s, {}, 40},
-    {"text match", u"ger"_s,
-     {u"Algeria DZ"_s, u"Germany DE"_s, u"Niger NE"_s, u"Nigeria NG"_s}, 4},
-    {"text match any case", u"Ger"_s,
-     {u"Algeria DZ"_s, u"Germany DE"_s, u"Niger NE"_s, u"Nigeria NG"_s}, 4},
+    {"text match", u"ger"_s, {u"Algeria DZ"_s, u"Germany DE"_s, u"Niger NE"_s, u"Nigeria NG"_s}, 4},
+    {"text match any case",
+     u"Ger"_s,
+     {u"Algeria DZ"_s, u"Germany DE"_s, u"Niger NE"_s, u"Nigeria NG"_s},
+     4},
     {"text runs across the blank into the code", u"y de"_s, {u"Germany DE"_s}, 1},
     {"blank inside a short text", u"a al"_s, {u"Albania AL"_s}, 1},
     {"trailing blank counts", u"de "_s, {u"Cape Verde CV"_s}, 1},
@@ -50,8 +51,10 @@ const QueryCase kQueries[] = {
     {"three blanks", u"   "_s, {}, 0},
     {"gb is one of the two kingdoms", u"gb"_s, {u"United Kingdom (Great Britain) GB"_s}, 1},
     {"uk is the other", u"uk"_s, {u"United Kingdom (Great Britain) UK"_s}, 1},
-    {"punctuation is matched", u"(GREAT"_s,
-     {u"United Kingdom (Great Britain) UK"_s, u"United Kingdom (Great Britain) GB"_s}, 2},
+    {"punctuation is matched",
+     u"(GREAT"_s,
+     {u"United Kingdom (Great Britain) UK"_s, u"United Kingdom (Great Britain) GB"_s},
+     2},
     {"nothing matches", u"xyz"_s, {}, 0},
     // Full Unicode upper-casing: sharp s becomes SS, dotless i becomes I.
     {"sharp s upper-cases to SS", u"rußi"_s, {u"Russian Federation RU"_s}, 1},

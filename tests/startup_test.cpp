@@ -54,8 +54,9 @@ TEST(Startup, CommandLineWordsAreOneQuery)
     const char *argv[] = {"orbisco", "united", "kingdom"};
     const auto form = loadedForm(commandLineText(3, argv));
     EXPECT_EQ(form->Text1.Text(), u"united kingdom"_s);
-    EXPECT_EQ(entries(form->List1), (QStringList{u"United Kingdom (Great Britain) UK"_s,
-                                                 u"United Kingdom (Great Britain) GB"_s}));
+    EXPECT_EQ(entries(form->List1),
+              (QStringList{u"United Kingdom (Great Britain) UK"_s,
+                           u"United Kingdom (Great Britain) GB"_s}));
 }
 
 TEST(CommandLine, ArgumentsAreKeptExactly)
@@ -67,8 +68,9 @@ TEST(CommandLine, ArgumentsAreKeptExactly)
         << "quotes, blanks and case stay; arguments are joined by one blank";
     const char *empty[] = {"orbisco", "", ""};
     EXPECT_EQ(commandLineText(3, empty), u" "_s);
-    const char *invalid[] = {"orbisco", "g\xff\xfe"
-                                        "r"};
+    const char *invalid[] = {"orbisco",
+                             "g\xff\xfe"
+                             "r"};
     const QString decoded = commandLineText(2, invalid);
     EXPECT_TRUE(decoded.startsWith(u'g') && decoded.endsWith(u'r'));
     EXPECT_TRUE(decoded.contains(QChar::ReplacementCharacter));

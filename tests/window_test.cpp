@@ -246,9 +246,11 @@ private slots:
         QCOMPARE(accessibleName(edit("Text1")), u"Suche"_s);
         QCOMPARE(accessibleName(list()), u"Ergebnisse"_s);
         QCOMPARE(accessibleName(map()), u"Weltkarte"_s);
-        const std::pair<const char *, QString> readOuts[] = {
-            {"Text4", u"Sprachen"_s}, {"Text2", u"Zeitzone"_s}, {"Text3", u"Währung"_s},
-            {"Text5", u"Alpha Code"_s}, {"Text6", u"Hauptstadt"_s}};
+        const std::pair<const char *, QString> readOuts[] = {{"Text4", u"Sprachen"_s},
+                                                             {"Text2", u"Zeitzone"_s},
+                                                             {"Text3", u"Währung"_s},
+                                                             {"Text5", u"Alpha Code"_s},
+                                                             {"Text6", u"Hauptstadt"_s}};
         for (const auto &[name, caption] : readOuts)
             QCOMPARE(accessibleName(edit(name)), caption);
         QLabel *count = widget<QLabel>("CounterLabel");

@@ -25,8 +25,7 @@ void skipOnError(Step &&step) noexcept
 {
     try {
         step();
-    } catch (const std::exception &) {
-    }
+    } catch (const std::exception &) {}
 }
 
 } // namespace orbisco

@@ -1,5 +1,6 @@
 #include "data/builtin_data.h"
 
+// clang-format off: one entry a line, however long
 namespace orbisco {
 
 // The country index in list order: name, one blank, two-letter code. Alphabetical by name

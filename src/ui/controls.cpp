@@ -75,8 +75,7 @@ void ListBox::setListIndex(qint16 index)
 TextBox::TextBox(const ControlLayout &layout)
     : Control(layout)
     , m_text(layout.text.toString())
-{
-}
+{}
 
 void TextBox::setText(const QString &text)
 {
@@ -109,8 +108,7 @@ void TextBox::setSelLength(int length)
 Label::Label(const ControlLayout &layout)
     : Control(layout)
     , m_caption(layout.text.toString())
-{
-}
+{}
 
 void Label::setCaption(const QString &caption)
 {

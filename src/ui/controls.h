@@ -142,7 +142,10 @@ public:
 
     // button and shift are passed on as the window reports them; x and y are twips from the
     // inner top-left corner.
-    void raiseMouseDown(int button, int shift, float x, float y) { emit MouseDown(button, shift, x, y); }
+    void raiseMouseDown(int button, int shift, float x, float y)
+    {
+        emit MouseDown(button, shift, x, y);
+    }
 
 signals:
     void MouseDown(int button, int shift, float x, float y);

@@ -167,8 +167,8 @@ void MainWindow::centreOnScreen()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    screen->availableGeometry()));
+    setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
 }
 
 void MainWindow::place(QWidget *widget, const Control &control, QPoint offset)
@@ -222,7 +222,8 @@ void MainWindow::addResultList()
     m_list->setCurrentRow(model.ListIndex());
 
     connect(&model, &ListBox::cleared, m_list, &QListWidget::clear);
-    connect(&model, &ListBox::itemAdded, m_list, [this](const QString &text) { m_list->addItem(text); });
+    connect(&model, &ListBox::itemAdded, m_list,
+            [this](const QString &text) { m_list->addItem(text); });
     connect(&model, &ListBox::listIndexChanged, m_list, [this](int row) {
         m_list->setCurrentRow(row);
         if (row >= 0)
@@ -269,8 +270,8 @@ void MainWindow::addMap()
     bar->setAutoFillBackground(true);
 
     const QPoint inside = m_map->contentsRect().topLeft();
-    const std::pair<QWidget *, PictureBox *> markers[] = {{arrow, &m_form.Picture2},
-                                                          {bar, &m_form.Line1}};
+    const std::pair<QWidget *, PictureBox *> markers[]
+        = {{arrow, &m_form.Picture2}, {bar, &m_form.Line1}};
     for (const auto &[widget, model] : markers) {
         const QPoint offset = widget == bar ? inside : QPoint();
         place(widget, *model, offset);
