@@ -28,6 +28,7 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export DBUS_SESSION_BUS_ADDRESS=disabled: # no session bus to start, nor one left behind
 
 "$orbisco" &
 app=$!

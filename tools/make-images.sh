@@ -3,6 +3,8 @@
 #   src/ui/images/map.jpg    615 x 358 world map cut into 24 time-zone columns, UTC -11 to +12
 #   src/ui/images/arrow.gif  27 x 27 light-green arrow pointing down, transparent around it
 #   src/ui/images/globe.png  32 x 32 globe showing Africa and Europe, 256 colours (window icon)
+# and, for screens of twice the density, map@2x.jpg (1230 x 716) and arrow@2x.gif (54 x 54) of the
+# same layout, which Qt picks by their names.
 # Its output is committed; building Orbisco never needs what this script needs:
 #   apt-get install gmt gmt-gshhg-low gmt-dcw ghostscript imagemagick fonts-liberation
 #
@@ -106,15 +108,22 @@ NAMES
 convert ocean.png land_lines.png -geometry +0+$TB -composite +antialias -font "$font" \
     -fill '#10206a' -pointsize $((11 * super)) "${labels[@]}" \
     -fill black -pointsize $((10 * super)) -gravity NorthWest "${names[@]}" map_large.png
-convert map_large.png -filter box -resize "${width}x$height!" -colorspace sRGB -type TrueColor \
-    -interlace none -sampling-factor 2x2 -quality 92 "jpeg:$out/map.jpg"
+for scale in 1 2; do
+    [ $scale = 1 ] && name=map.jpg || name=map@${scale}x.jpg
+    convert map_large.png -filter box -resize "$((width * scale))x$((height * scale))!" \
+        -colorspace sRGB -type TrueColor -interlace none -sampling-factor 2x2 -quality 92 \
+        "jpeg:$out/$name"
+done
 
 # --- Arrow ---------------------------------------------------------------------------------
 convert -size $((27 * super))x$((27 * super)) xc:none +antialias -fill '#7cf07c' \
     -stroke '#1e7a1e' -strokewidth $((2 * super)) \
     -draw "polygon 36,4 72,4 72,48 100,48 54,104 8,48 36,48" arrow_large.png
-convert arrow_large.png -filter box -resize 27x27 -channel A -threshold 50% +channel \
-    -background none "gif:$out/arrow.gif"
+for scale in 1 2; do
+    [ $scale = 1 ] && name=arrow.gif || name=arrow@${scale}x.gif
+    convert arrow_large.png -filter box -resize $((27 * scale))x$((27 * scale)) \
+        -channel A -threshold 50% +channel -background none "gif:$out/$name"
+done
 
 # --- Icon ----------------------------------------------------------------------------------
 G=-JG15/25/$(echo "128 / $dpi" | bc -l)i
@@ -125,6 +134,7 @@ G=-JG15/25/$(echo "128 / $dpi" | bc -l)i
 } > globe.ps
 gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=pngalpha -r$dpi -g128x128 -dGraphicsAlphaBits=1 \
     -sOutputFile=globe_large.png globe.ps
-convert globe_large.png -filter box -resize 32x32 -colors 256 "png8:$out/globe.png"
+convert globe_large.png -filter box -resize 32x32 -colors 256 -define png:exclude-chunk=date,time \
+    "png8:$out/globe.png"
 
-identify "$out/map.jpg" "$out/arrow.gif" "$out/globe.png"
+identify "$out"/*

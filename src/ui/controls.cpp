@@ -82,26 +82,26 @@ void TextBox::setText(const QString &text)
     if (text == m_text)
         return;
     m_text = text;
-    m_selStart = std::min<int>(m_selStart, text.size());
+    m_selStart = std::min<qsizetype>(m_selStart, text.size());
     m_selLength = 0;
     emit textChanged(m_text);
     emit Change();
 }
 
-void TextBox::setSelStart(int start)
+void TextBox::setSelStart(qsizetype start)
 {
     if (start < 0)
         throw std::out_of_range("negative caret position");
-    m_selStart = std::min<int>(start, m_text.size());
+    m_selStart = std::min<qsizetype>(start, m_text.size());
     m_selLength = 0;
     emit selectionChanged(m_selStart, m_selLength);
 }
 
-void TextBox::setSelLength(int length)
+void TextBox::setSelLength(qsizetype length)
 {
     if (length < 0)
         throw std::out_of_range("negative selection length");
-    m_selLength = std::min<int>(length, m_text.size() - m_selStart);
+    m_selLength = std::min<qsizetype>(length, m_text.size() - m_selStart);
     emit selectionChanged(m_selStart, m_selLength);
 }
 

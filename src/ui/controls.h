@@ -25,10 +25,10 @@ public:
 
     float Left() const { return m_left; }
     void setLeft(float left);
-    float Top() const { return m_layout.top; }
+    float Top() const { return static_cast<float>(m_layout.top); }
     float Width() const { return m_width; }
     void setWidth(float width);
-    float Height() const { return m_layout.height; }
+    float Height() const { return static_cast<float>(m_layout.height); }
     bool Visible() const { return m_visible; }
     void setVisible(bool visible);
 
@@ -95,25 +95,25 @@ public:
     const QString &Text() const { return m_text; }
     // Raises Change, nested, when the text differs from what the box holds.
     void setText(const QString &text);
-    int SelStart() const { return m_selStart; }
-    int SelLength() const { return m_selLength; }
+    qsizetype SelStart() const { return m_selStart; }
+    qsizetype SelLength() const { return m_selLength; }
     // A caret beyond the text stands at its end; a selection reaching past the end stops there.
     // Negative values throw std::out_of_range.
-    void setSelStart(int start);
-    void setSelLength(int length);
+    void setSelStart(qsizetype start);
+    void setSelLength(qsizetype length);
 
     void raiseGotFocus() { emit GotFocus(); }
 
 signals:
     void textChanged(const QString &text);
-    void selectionChanged(int start, int length);
+    void selectionChanged(qsizetype start, qsizetype length);
     void Change();
     void GotFocus();
 
 private:
     QString m_text;
-    int m_selStart = 0;
-    int m_selLength = 0;
+    qsizetype m_selStart = 0;
+    qsizetype m_selLength = 0;
 };
 
 class Label : public Control

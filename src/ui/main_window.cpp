@@ -45,6 +45,22 @@ void applyLook(QWidget *widget, const ControlLayout &layout)
     }
 }
 
+// The image for the widget's screen: on a screen of twice the density or more, its 2x file, drawn
+// sharp at the same logical size.
+QPixmap pixmapFor(const QWidget *widget, const QString &path)
+{
+    if (widget->devicePixelRatio() > 1.0) {
+        QString dense = path;
+        dense.insert(path.lastIndexOf(u'.'), QStringLiteral("@2x"));
+        QPixmap pixmap(dense);
+        if (!pixmap.isNull()) {
+            pixmap.setDevicePixelRatio(2.0);
+            return pixmap;
+        }
+    }
+    return QPixmap(path);
+}
+
 // A text box that tells the form when it receives the focus, after Qt has placed its own caret.
 class TextBoxWidget : public QLineEdit
 {
@@ -192,7 +208,10 @@ QLineEdit *MainWindow::addTextBox(TextBox &box)
         }
     });
     connect(&box, &TextBox::selectionChanged, edit,
-            [edit](int start, int length) { edit->setSelection(start, length); });
+            [edit](qsizetype start, qsizetype length) {
+                // A line edit counts in int; no text it can hold is longer.
+                edit->setSelection(static_cast<int>(start), static_cast<int>(length));
+            });
     return edit;
 }
 
@@ -248,7 +267,7 @@ void MainWindow::addMap()
     m_map->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_map->setLineWidth(2);
     m_map->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_map->setPixmap(QPixmap(QStringLiteral(":/images/map.jpg")));
+    m_map->setPixmap(pixmapFor(m_map, QStringLiteral(":/images/map.jpg")));
     m_map->setFocusPolicy(Qt::StrongFocus);
     place(m_map, map);
     mapWidget->onPress = [this](QMouseEvent *event) {
@@ -261,9 +280,8 @@ void MainWindow::addMap()
     // The arrow stands on the window above the map; the bar lies inside the map's picture.
     auto *arrow = new QLabel(this);
     applyLook(arrow, m_form.Picture2.layout());
-    arrow->setPixmap(QPixmap(QStringLiteral(":/images/arrow.gif")));
+    arrow->setPixmap(pixmapFor(arrow, QStringLiteral(":/images/arrow.gif")));
     arrow->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    arrow->setAttribute(Qt::WA_TranslucentBackground);
 
     auto *bar = new BarWidget(m_map);
     applyLook(bar, m_form.Line1.layout());
@@ -272,7 +290,9 @@ void MainWindow::addMap()
     const QPoint inside = m_map->contentsRect().topLeft();
     const std::pair<QWidget *, PictureBox *> markers[]
         = {{arrow, &m_form.Picture2}, {bar, &m_form.Line1}};
-    for (const auto &[widget, model] : markers) {
+    for (const auto &marker : markers) {
+        QWidget *widget = marker.first;
+        PictureBox *model = marker.second;
         const QPoint offset = widget == bar ? inside : QPoint();
         place(widget, *model, offset);
         widget->setVisible(model->Visible());

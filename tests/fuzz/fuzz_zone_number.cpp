@@ -1,0 +1,20 @@
+// The hour of any offset text: read from its first three characters, and only from digits.
+#include "fuzz_support.h"
+
+#include "map/zone_geometry.h"
+
+using namespace orbisco;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString offset = fuzz::utf16(data, size);
+    const std::optional<qint16> zone = map::zoneNumber(offset);
+    const QString head = offset.left(3);
+    FUZZ_CHECK(zone == map::zoneNumber(head)); // nothing after the third character counts
+    if (zone) {
+        FUZZ_CHECK(*zone >= -99 && *zone <= 999);
+        bool ok = false;
+        FUZZ_CHECK(head.trimmed().toInt(&ok, 10) == *zone && ok);
+    }
+    return 0;
+}
