@@ -1,9 +1,14 @@
 // The real widgets, driven as a person drives them: keys into the search box, clicks and arrow
 // keys in the list, presses on the map and on the bar, Escape from every control.
+#include "app/command_line.h"
 #include "app/form1.h"
 #include "ui/main_window.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +16,7 @@
 #include <QTest>
 
 #include <memory>
+#include <vector>
 
 using namespace orbisco;
 using namespace Qt::StringLiterals;
@@ -126,6 +132,36 @@ private slots:
         QCOMPARE(counter(), u"(2)"_s);
     }
 
+    void longPastesAndDeletesReachTheSearch()
+    {
+        // Long edits take their own road past Qt's undo history; the search must not notice.
+        open();
+        QLineEdit *search = edit("Text1");
+        QGuiApplication::clipboard()->setText(QString(5000, u'y') + u" de"_s);
+        QTest::keyClick(search, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(m_form->Text1.Text().size(), 5003);
+        QCOMPARE(search->cursorPosition(), 5003);
+        QCOMPARE(counter(), u"(0)"_s);
+        QTest::keyClick(search, Qt::Key_Home);
+        QTest::keyClick(search, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(search, Qt::Key_G);
+        QCOMPARE(m_form->Text1.Text(), u"g"_s);
+        QCOMPARE(counter(), u"(30)"_s); // the codes holding a G
+
+        // The context menu's Paste takes the same road.
+        QGuiApplication::clipboard()->setText(QString(2000, u'a') + u"ger"_s);
+        search->selectAll();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    search->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(search, &menuEvent);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        auto *paste = QApplication::activePopupWidget()->findChild<QAction *>(u"edit-paste"_s);
+        QVERIFY(paste);
+        paste->trigger();
+        QCOMPARE(m_form->Text1.Text().size(), 2003);
+        QApplication::activePopupWidget()->close();
+    }
+
     void clickAndArrowKeysInTheListShowTheCountry()
     {
         open();
@@ -238,6 +274,35 @@ private slots:
         QTest::keyClicks(search, u"d"_s);
         QCOMPARE(search->text(), u"d"_s);
         QCOMPARE(counter(), u"(13)"_s);
+    }
+
+    void extremeCommandLinesAreShownAsSearchText_data()
+    {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<QString>("shown");
+        // Sixteen arguments of 64 KiB: one argument may not pass 128 KiB on Linux.
+        QByteArrayList megabyte(16, QByteArray(64 * 1024 - 1, 'x'));
+        QTest::newRow("1 MB") << megabyte
+                              << QStringList(16, QString(64 * 1024 - 1, u'x')).join(u' ');
+        QTest::newRow("invalid UTF-8")
+            << QByteArrayList{"g\xff\xfer", "\xc3"} << u"g\ufffd\ufffdr \ufffd"_s;
+        QTest::newRow("control characters")
+            << QByteArrayList{"ger\x01\x1b", "\t\n\r"} << u"ger\x01\x1b \t\n\r"_s;
+    }
+
+    void extremeCommandLinesAreShownAsSearchText()
+    {
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(QString, shown);
+        std::vector<const char *> argv{"orbisco"};
+        for (const QByteArray &argument : arguments)
+            argv.push_back(argument.constData());
+        open(commandLineText(int(argv.size()), argv.data()));
+        QCOMPARE(edit("Text1")->text().size(), shown.size());
+        QVERIFY(edit("Text1")->text() == shown);
+        QCOMPARE(counter(), u"(0)"_s);
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTRY_COMPARE(edit("Text1")->selectedText().size(), shown.size());
     }
 
     void screenReadersFindEveryControl()

@@ -4,17 +4,25 @@
 #include "ui/controls.h"
 #include "ui/input_codes.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QScreen>
 #include <QStyle>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
+#include <limits>
 #include <vector>
 
 namespace orbisco::ui {
@@ -62,10 +70,24 @@ QPixmap pixmapFor(const QWidget *widget, const QString &path)
 }
 
 // A text box that tells the form when it receives the focus, after Qt has placed its own caret.
+//
+// It takes texts of any length, and it keeps its undo history short. Qt records every character
+// that is typed, pasted or deleted, without a limit, and never gives that memory back: pasting or
+// deleting a megabyte would hold on to some 16 MB for good. So an edit that puts in or takes out
+// a long text sets the whole new text instead, which Qt does not record; and after about a
+// thousand characters of edits the history starts afresh.
 class TextBoxWidget : public QLineEdit
 {
 public:
-    using QLineEdit::QLineEdit;
+    explicit TextBoxWidget(const QString &text, QWidget *parent)
+        : QLineEdit(text, parent)
+        , m_lastSize(text.size())
+    {
+        setMaxLength(std::numeric_limits<int>::max());
+        setCursorPosition(0);
+        connect(this, &QLineEdit::textEdited, this, &TextBoxWidget::countEdit);
+    }
+
     std::function<void()> onFocusIn;
 
 protected:
@@ -75,6 +97,139 @@ protected:
         if (onFocusIn)
             onFocusIn();
     }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        bool done = false;
+        if (event->matches(QKeySequence::Paste))
+            done = replaceLong(QGuiApplication::clipboard()->text());
+        else if (event->matches(QKeySequence::Cut))
+            done = cutLong();
+        else if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace)
+            done = replaceLong(QString());
+        else if (!event->text().isEmpty() && event->text().front().isPrint())
+            done = replaceLong(event->text());
+        if (!done)
+            QLineEdit::keyPressEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::MiddleButton
+            && replaceLong(QGuiApplication::clipboard()->text(QClipboard::Selection)))
+            return;
+        QLineEdit::mouseReleaseEvent(event);
+    }
+
+    // Qt's own menu, with its long edits routed as above.
+    void contextMenuEvent(QContextMenuEvent *event) override
+    {
+        auto *menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        const bool editable = !isReadOnly();
+        const bool selected = hasSelectedText() && echoMode() == Normal;
+        auto add = [&](const QString &text, QKeySequence::StandardKey key, bool enabled,
+                       const char *name, std::function<void()> run) {
+            const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
+            QAction *action = menu->addAction(shortcut.isEmpty() ? text : text + u'\t' + shortcut,
+                                              this, std::move(run));
+            action->setEnabled(enabled);
+            action->setObjectName(QLatin1StringView(name));
+        };
+        add(tr("&Undo"), QKeySequence::Undo, editable && isUndoAvailable(), "edit-undo",
+            [this] { undo(); });
+        add(tr("&Redo"), QKeySequence::Redo, editable && isRedoAvailable(), "edit-redo",
+            [this] { redo(); });
+        menu->addSeparator();
+        add(tr("Cu&t"), QKeySequence::Cut, editable && selected, "edit-cut", [this] { cutText(); });
+        add(tr("&Copy"), QKeySequence::Copy, selected, "edit-copy", [this] { copy(); });
+        add(tr("&Paste"), QKeySequence::Paste,
+            editable && !QGuiApplication::clipboard()->text().isEmpty(), "edit-paste",
+            [this] { pasteText(); });
+        add(tr("Delete"), QKeySequence::UnknownKey, editable && hasSelectedText(), "edit-delete",
+            [this] { deleteText(); });
+        menu->addSeparator();
+        add(tr("Select All"), QKeySequence::SelectAll, !text().isEmpty(), "select-all",
+            [this] { selectAll(); });
+        menu->popup(event->globalPos());
+    }
+
+    void dropEvent(QDropEvent *event) override
+    {
+        const QString dropped = event->mimeData()->text();
+        if (dropped.size() <= kUndoLimit || isReadOnly())
+            return QLineEdit::dropEvent(event);
+        deselect();
+        setCursorPosition(cursorPositionAt(event->position().toPoint()));
+        replaceLong(dropped);
+        event->acceptProposedAction();
+    }
+
+private:
+    static constexpr qsizetype kUndoLimit = 1000;
+
+    void pasteText()
+    {
+        if (!replaceLong(QGuiApplication::clipboard()->text()))
+            paste();
+    }
+    void cutText()
+    {
+        if (!cutLong())
+            cut();
+    }
+    void deleteText()
+    {
+        if (!replaceLong(QString()))
+            del();
+    }
+
+    // Replaces the selection, or inserts at the caret, by setting the whole text, when either the
+    // new or the old part is long. Leaves short edits to Qt. True if it made the edit.
+    bool replaceLong(const QString &inserted)
+    {
+        if (isReadOnly() || (inserted.size() <= kUndoLimit && selectionLength() <= kUndoLimit))
+            return false;
+        const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+        QString edited = text();
+        edited.replace(start, selectionLength(), inserted);
+        setText(edited);
+        setCursorPosition(start + int(inserted.size()));
+        emit textEdited(edited); // the person's edit, as Qt reports its own
+        return true;
+    }
+
+    bool cutLong()
+    {
+        if (selectionLength() <= kUndoLimit || echoMode() != Normal)
+            return false;
+        QGuiApplication::clipboard()->setText(selectedText());
+        return replaceLong(QString());
+    }
+
+    void countEdit(const QString &text)
+    {
+        m_edited += std::abs(text.size() - m_lastSize) + 1;
+        m_lastSize = text.size();
+        if (m_edited > kUndoLimit)
+            forgetUndoHistory();
+    }
+
+    void forgetUndoHistory()
+    {
+        const int cursor = cursorPosition();
+        const int selectionStart = this->selectionStart();
+        const int selectionLength = this->selectionLength();
+        setText(text()); // setting the text is what clears Qt's history
+        if (selectionStart >= 0)
+            setSelection(selectionStart, selectionLength);
+        else
+            setCursorPosition(cursor);
+        m_edited = 0;
+    }
+
+    qsizetype m_edited = 0;
+    qsizetype m_lastSize;
 };
 
 // The map: a picture in a sunken 2-pixel frame that reports every mouse press.
@@ -196,7 +351,6 @@ void MainWindow::place(QWidget *widget, const Control &control, QPoint offset)
 QLineEdit *MainWindow::addTextBox(TextBox &box)
 {
     auto *edit = new TextBoxWidget(box.Text(), this);
-    edit->setCursorPosition(0);
     applyLook(edit, box.layout());
     place(edit, box);
     // Only what the person types goes to the form; what the form writes comes back here.
@@ -207,11 +361,10 @@ QLineEdit *MainWindow::addTextBox(TextBox &box)
             edit->setCursorPosition(0); // show a written text from its beginning
         }
     });
-    connect(&box, &TextBox::selectionChanged, edit,
-            [edit](qsizetype start, qsizetype length) {
-                // A line edit counts in int; no text it can hold is longer.
-                edit->setSelection(static_cast<int>(start), static_cast<int>(length));
-            });
+    connect(&box, &TextBox::selectionChanged, edit, [edit](qsizetype start, qsizetype length) {
+        // A line edit counts in int; no text it can hold is longer.
+        edit->setSelection(static_cast<int>(start), static_cast<int>(length));
+    });
     return edit;
 }
 

@@ -8,8 +8,8 @@ using namespace orbisco;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Form1 form;
-    const QStringList records = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size))
-                                    .split(u'\n');
+    const QStringList records
+        = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)).split(u'\n');
     for (const QString &record : records) {
         const qint16 before = Form1Probe::dataCount(form);
         const int row = std::min<int>(before, Form1::kTableRows - 1);

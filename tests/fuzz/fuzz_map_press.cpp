@@ -33,8 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::optional<qint16> zone;
     try {
         zone = map::zoneAt(press.x, map::columnWidth(form->Picture1.Width()));
-    } catch (const std::overflow_error &) {
-    }
+    } catch (const std::overflow_error &) {}
     if (!zone)
         FUZZ_CHECK(form->List1.ListCount() == 0);
     for (const QString &entry : entries(form->List1)) {

@@ -11,7 +11,7 @@
 #define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
         if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);    \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);     \
             std::abort();                                                                          \
         }                                                                                          \
     } while (false)
@@ -28,7 +28,8 @@ inline QString utf16(const uint8_t *data, size_t size)
 
 inline void checkCounter(const Form1 &form)
 {
-    FUZZ_CHECK(form.CounterLabel.Caption() == u'(' + QString::number(form.List1.ListCount()) + u')');
+    FUZZ_CHECK(form.CounterLabel.Caption()
+               == u'(' + QString::number(form.List1.ListCount()) + u')');
 }
 
 } // namespace orbisco::fuzz

@@ -1,0 +1,218 @@
+// Ten thousand random actions on the real widgets, from a fixed seed: typing, pasting up to 1 MB,
+// deleting, arrow keys and clicks in the list, presses on the map and on the bar, focus changes.
+// After each one the window must agree with itself and with the built-in records, and memory must
+// not creep.
+#include "app/form1.h"
+#include "data/builtin_data.h"
+#include "map/zone_geometry.h"
+#include "ui/main_window.h"
+
+#include <QClipboard>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <malloc.h>
+#include <random>
+#include <unistd.h>
+
+using namespace orbisco;
+
+namespace {
+
+#ifdef ORBISCO_SANITIZED
+// Sanitizers make each action many times slower and keep freed memory in quarantine: fewer
+// actions, and no reading of resident memory.
+constexpr int kActions = 1'500;
+constexpr bool kCheckMemory = false;
+#else
+constexpr int kActions = 10'000;
+constexpr bool kCheckMemory = true;
+#endif
+
+// Resident memory once the search box is emptied, as a person empties it, and the allocator has
+// handed back the pages it only keeps at hand: what the program itself holds on to.
+long residentBytes(QLineEdit *search)
+{
+    search->selectAll();
+    QTest::keyClick(search, Qt::Key_Delete);
+    QApplication::processEvents();
+    malloc_trim(0);
+    long pages = 0, resident = 0;
+    if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+// The first record of each code, straight from the built-in list.
+QHash<QString, QStringList> recordsByCode()
+{
+    QHash<QString, QStringList> records;
+    for (const QStringView record : kCountryRecords) {
+        const QStringList fields = record.toString().split(u';');
+        if (!records.contains(fields[0]))
+            records.insert(fields[0], fields);
+    }
+    return records;
+}
+
+// Types text as keys do; QTest's own key names cover ASCII only.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, char(c.unicode()));
+        } else {
+            QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+        }
+    }
+}
+
+} // namespace
+
+class SoakTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomActionsKeepTheWindowConsistent()
+    {
+        Form1 form;
+        form.raiseLoad();
+        ui::MainWindow window(form);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        auto *search = window.findChild<QLineEdit *>(QStringLiteral("Text1"));
+        auto *list = window.findChild<QListWidget *>(QStringLiteral("List1"));
+        auto *map = window.findChild<QLabel *>(QStringLiteral("Picture1"));
+        auto *counter = window.findChild<QLabel *>(QStringLiteral("CounterLabel"));
+        auto *arrow = window.findChild<QWidget *>(QStringLiteral("Picture2"));
+        auto *bar = window.findChild<QWidget *>(QStringLiteral("Line1"));
+        const QList<QLineEdit *> readOuts
+            = {window.findChild<QLineEdit *>(QStringLiteral("Text2")),
+               window.findChild<QLineEdit *>(QStringLiteral("Text3")),
+               window.findChild<QLineEdit *>(QStringLiteral("Text4")),
+               window.findChild<QLineEdit *>(QStringLiteral("Text5")),
+               window.findChild<QLineEdit *>(QStringLiteral("Text6"))};
+        const QList<QWidget *> focusable = {search, list, map, readOuts[0], readOuts[3]};
+        const QHash<QString, QStringList> records = recordsByCode();
+
+        std::mt19937 random(20261208);
+        auto pick
+            = [&](int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(random)); };
+        const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz ABCDEGINRSTU(-.,'äßı€");
+        auto randomText = [&](int length) {
+            QString text(length, Qt::Uninitialized);
+            for (QChar &c : text)
+                c = letters[pick(int(letters.size()))];
+            return text;
+        };
+
+        bool markerShown = arrow->isVisible();
+        long rssAfterFirstThousand = 0;
+        for (int action = 1; action <= kActions; ++action) {
+            const int kind = pick(100);
+            QString did;
+            if (kind < 30) {
+                did = QStringLiteral("type");
+                typeText(search, randomText(1)); // one key an action, so each result is checked
+            } else if (kind < 34) {
+                // Pastes are mostly short; one in a hundred or so is up to a megabyte.
+                const int length = pick(25) == 0 ? 1 + pick(1024 * 1024) : 1 + pick(40);
+                did = QStringLiteral("paste %1").arg(length);
+                if (pick(2))
+                    search->selectAll(); // the paste replaces the whole text
+                QGuiApplication::clipboard()->setText(randomText(length));
+                QTest::keyClick(search, Qt::Key_V, Qt::ControlModifier);
+            } else if (kind < 44) {
+                did = QStringLiteral("delete");
+                if (pick(3) == 0)
+                    search->selectAll();
+                QTest::keyClick(search, pick(2) ? Qt::Key_Backspace : Qt::Key_Delete);
+            } else if (kind < 60) {
+                did = QStringLiteral("arrow key");
+                const Qt::Key keys[]
+                    = {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+                QTest::keyClick(list, keys[pick(5)]);
+            } else if (kind < 72) {
+                did = QStringLiteral("list click");
+                if (list->count() > 0) {
+                    QListWidgetItem *item = list->item(pick(list->count()));
+                    list->scrollToItem(item);
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                      list->visualItemRect(item).center());
+                }
+            } else if (kind < 86) {
+                did = QStringLiteral("map press");
+                const Qt::MouseButton buttons[]
+                    = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+                QTest::mouseClick(map, buttons[pick(3)], {},
+                                  QPoint(pick(map->width()), pick(map->height())));
+            } else if (kind < 90) {
+                did = QStringLiteral("bar press");
+                if (bar->isVisible())
+                    QTest::mouseClick(bar, Qt::LeftButton, {},
+                                      QPoint(pick(2), pick(bar->height())));
+            } else {
+                did = QStringLiteral("focus");
+                if (pick(2))
+                    focusable[pick(int(focusable.size()))]->setFocus(Qt::OtherFocusReason);
+                else
+                    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                                : search,
+                                    Qt::Key_Tab);
+            }
+
+            const QString context
+                = QStringLiteral("action %1 (%2) query '%3' selected '%4' model %5")
+                      .arg(action)
+                      .arg(did, form.Text1.Text().left(40),
+                           list->currentItem() ? list->currentItem()->text() : QString())
+                      .arg(form.Picture2.Visible());
+            const QByteArray where = context.toUtf8();
+            QCOMPARE(list->count(), int(form.List1.ListCount()));
+            QVERIFY2(counter->text() == QStringLiteral("(%1)").arg(list->count()), where);
+            QVERIFY2(list->currentRow() == form.List1.ListIndex(), where);
+            QVERIFY2(search->text() == form.Text1.Text(), where);
+
+            if (list->currentRow() >= 0) {
+                const QString code = list->currentItem()->text().right(2);
+                const auto record = records.constFind(code);
+                if (record == records.cend()) {
+                    for (QLineEdit *box : readOuts)
+                        QVERIFY2(box->text() == QStringLiteral("?"), where);
+                } else {
+                    const QStringList &fields = *record;
+                    // Read-outs top to bottom: offset, currency, languages, alpha-3, capital.
+                    for (int i = 0; i < 5; ++i)
+                        QVERIFY2(readOuts[i]->text() == fields[i + 1], where);
+                    const auto zone = map::zoneNumber(fields[1]);
+                    markerShown = zone && map::hasColumn(*zone);
+                }
+            }
+            QVERIFY2(arrow->isVisible() == markerShown, where);
+            QVERIFY2(bar->isVisible() == markerShown, where);
+
+            if (action == 1000)
+                rssAfterFirstThousand = residentBytes(search);
+        }
+        if (!kCheckMemory)
+            return;
+        const long growth = residentBytes(search) - rssAfterFirstThousand;
+        qInfo("resident memory after 1000 actions %.2f MiB, after %d %.2f MiB",
+              rssAfterFirstThousand / 1048576.0, kActions,
+              (rssAfterFirstThousand + growth) / 1048576.0);
+        QVERIFY2(growth <= 1024 * 1024, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
+    }
+};
+
+QTEST_MAIN(SoakTest)
+#include "window_soak_test.moc"
