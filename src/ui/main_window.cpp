@@ -311,7 +311,8 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     counter->setAccessibleDescription(QStringLiteral("Anzahl"));
     connect(&form.CounterLabel, &Label::captionChanged, counter, &QLabel::setAccessibleName);
 
-    // Each read-out is named by its caption, which is also its buddy.
+    // Each read-out is named by its caption, which is also its buddy. A box made after its caption
+    // stands over it where the two overlap.
     const std::pair<Label *, TextBox *> readOuts[] = {{&form.Label3, &form.Text4},
                                                       {&form.Label2, &form.Text2},
                                                       {&form.Label4, &form.Text3},
@@ -323,9 +324,6 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
         label->setBuddy(edit);
         edit->setAccessibleName(caption->Caption().chopped(1)); // without the colon
     }
-    // The boxes stand over their captions where the two overlap.
-    for (const auto &[caption, box] : readOuts)
-        findChild<QLineEdit *>(box->objectName())->raise();
 
     addMap();
     setTabOrder();
