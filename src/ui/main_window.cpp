@@ -29,11 +29,11 @@ namespace orbisco::ui {
 
 namespace {
 
-QFont toQFont(const FontSpec &spec)
+QFont toQFont(const FontSpec &wanted)
 {
-    QFont font(spec.family.toString());
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
+    QFont font(wanted.family.toString());
+    font.setPointSizeF(wanted.pointSize);
+    font.setBold(wanted.bold);
     return font;
 }
 
