@@ -1,6 +1,7 @@
 #include "data/builtin_data.h"
 
-// clang-format off: one entry a line, however long
+// One entry a line, however long.
+// clang-format off
 namespace orbisco {
 
 // The country index in list order: name, one blank, two-letter code. Alphabetical by name
@@ -252,3 +253,4 @@ const std::array<QStringView, 243> kCountryIndex = {
 };
 
 } // namespace orbisco
+// clang-format on

@@ -4,20 +4,10 @@ namespace orbisco::ui {
 
 int keyCode(int qtKey)
 {
-    switch (qtKey) {
-    case Qt::Key_Escape:
+    if (qtKey == Qt::Key_Escape)
         return 27;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Backspace:
-        return 8;
-    default:
-        // Letters, digits and the blank share their codes; other keys are of no interest.
-        return qtKey < 0x80 ? qtKey : 0;
-    }
+    // Letters, digits and the blank share their codes; no other key is looked at.
+    return qtKey < 0x80 ? qtKey : 0;
 }
 
 int buttonCode(Qt::MouseButton button)
