@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/controls.h"
+#include "controls/controls.h"
 
 #include <stdexcept>
 

@@ -60,6 +60,30 @@ TEST(Details, ClickingAnEntryShowsItsRecord)
     EXPECT_EQ(form->Text6.Text(), u"Buenos Aires"_s);
 }
 
+TEST(Details, EveryEntryShowsItsOwnRecord)
+{
+    // Down to the last row of the table; only the three entries without a record show "?".
+    const auto form = loadedForm();
+    QStringList withoutRecord;
+    for (qint16 i = 0; i < form->List1.ListCount(); ++i) {
+        const QString code = form->List1.List(i).right(2);
+        form->List1.setListIndex(i);
+        int row = 0;
+        while (row < 252 && Form1Probe::cell(*form, row, 0) != code)
+            ++row;
+        if (row == 252) {
+            EXPECT_EQ(readOuts(*form), kUnknown) << code.toStdString();
+            withoutRecord << code;
+            continue;
+        }
+        const QStringList record{Form1Probe::cell(*form, row, 1), Form1Probe::cell(*form, row, 2),
+                                 Form1Probe::cell(*form, row, 3), Form1Probe::cell(*form, row, 4),
+                                 Form1Probe::cell(*form, row, 5)};
+        EXPECT_EQ(readOuts(*form), record) << code.toStdString();
+    }
+    EXPECT_EQ(withoutRecord, (QStringList{u"FX"_s, u"NT"_s, u"SU"_s}));
+}
+
 TEST(Details, BothKingdomsShowTheSameFacts)
 {
     const auto form = loadedForm();

@@ -91,6 +91,18 @@ TEST(Search, TextMatchSpansTheIndexInOrder)
     EXPECT_EQ(listed.last(), u"Wallis and Futuna Islands WF"_s);
 }
 
+TEST(Search, EveryEntryTypedInLowerCaseIsListed)
+{
+    // Upper-casing must reach both ends of the alphabet: "braz", "tanz" and "kaz" must find.
+    const auto form = loadedForm();
+    const QStringList index = entries(form->TMplist);
+    ASSERT_EQ(index.size(), 243);
+    for (const QString &entry : index) {
+        form->Text1.setText(entry.toLower());
+        EXPECT_TRUE(entries(form->List1).contains(entry)) << entry.toStdString();
+    }
+}
+
 TEST(Search, FirstMatchIsShownWhileTheListHoldsOnlyIt)
 {
     const auto form = loadedForm();

@@ -1,7 +1,7 @@
 // On a screen of twice the density the map and the arrow come from their 2x images, so they are
 // drawn sharp, and everything stands where it stands at 1x.
 #include "app/form1.h"
-#include "ui/main_window.h"
+#include "window/main_window.h"
 
 #include <QLabel>
 #include <QTest>

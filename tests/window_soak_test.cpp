@@ -5,7 +5,7 @@
 #include "app/form1.h"
 #include "data/builtin_data.h"
 #include "map/zone_geometry.h"
-#include "ui/main_window.h"
+#include "window/main_window.h"
 
 #include <QClipboard>
 #include <QHash>

@@ -2,7 +2,7 @@
 // keys in the list, presses on the map and on the bar, Escape from every control.
 #include "app/command_line.h"
 #include "app/form1.h"
-#include "ui/main_window.h"
+#include "window/main_window.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -190,6 +190,9 @@ private slots:
         QTest::newRow("+5") << 427 << 5 << 8 << u"Bhutan BT"_s;
         QTest::newRow("Greenwich") << 295 << 0 << 11 << u"Antarctica AQ"_s;
         QTest::newRow("-9 is empty") << 64 << -9 << 0 << QString();
+        // Pixel 25 is 375 twips, left of the boundary at 387; pixel 26 is 390, right of it.
+        QTest::newRow("1 px left of a boundary") << 25 << -11 << 4 << u"American Samoa AS"_s;
+        QTest::newRow("1 px right of a boundary") << 26 << -10 << 3 << u"Cook Islands CK"_s;
         QTest::newRow("right edge is 12") << 614 << 12 << 6 << u"Fiji FJ"_s;
     }
 
@@ -258,6 +261,22 @@ private slots:
         QTest::keyClick(target, Qt::Key_A);
         QCOMPARE(ended.count(), 0);
         QTest::keyClick(target, Qt::Key_Escape, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(ended.count(), 1);
+    }
+
+    void escapeInAContextMenuClosesOnlyTheMenu()
+    {
+        open();
+        QLineEdit *search = edit("Text1");
+        QSignalSpy ended(m_form.get(), &Form1::ended);
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                    search->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(search, &menuEvent);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(ended.count(), 0);
+        QTest::keyClick(search, Qt::Key_Escape);
         QCOMPARE(ended.count(), 1);
     }
 

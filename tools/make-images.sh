@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the window's images from coastline and country data shipped in Debian:
-#   src/ui/images/map.jpg    615 x 358 world map cut into 24 time-zone columns, UTC -11 to +12
-#   src/ui/images/arrow.gif  27 x 27 light-green arrow pointing down, transparent around it
-#   src/ui/images/globe.png  32 x 32 globe showing Africa and Europe, 256 colours (window icon)
+#   src/window/images/map.jpg    615 x 358 world map cut into 24 time-zone columns, UTC -11 to +12
+#   src/window/images/arrow.gif  27 x 27 light-green arrow pointing down, transparent around it
+#   src/window/images/globe.png  32 x 32 globe showing Africa and Europe, 256 colours (window icon)
 # and, for screens of twice the density, map@2x.jpg (1230 x 716) and arrow@2x.gif (54 x 54) of the
 # same layout, which Qt picks by their names.
 # Its output is committed; building Orbisco never needs what this script needs:
@@ -11,7 +11,7 @@
 # Everything is drawn at four times the final size without anti-aliasing and then averaged down
 # in 4 x 4 boxes: Ghostscript's own anti-aliasing leaves seams between neighbouring countries.
 set -euo pipefail
-out=$(cd "$(dirname "$0")/.." && pwd)/src/ui/images
+out=$(cd "$(dirname "$0")/.." && pwd)/src/window/images
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" # GMT leaves gmt.conf and gmt.history where it runs

@@ -1,6 +1,6 @@
 #include "app/form1.h"
 
-#include "app/checked.h"
+#include "controls/checked.h"
 #include "data/builtin_data.h"
 
 #include <stdexcept>

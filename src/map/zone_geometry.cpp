@@ -1,6 +1,6 @@
 #include "map/zone_geometry.h"
 
-#include "app/checked.h"
+#include "controls/checked.h"
 
 #include <algorithm>
 #include <cmath>

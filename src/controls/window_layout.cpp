@@ -1,4 +1,4 @@
-#include "ui/window_layout.h"
+#include "controls/window_layout.h"
 
 #include <algorithm>
 #include <array>

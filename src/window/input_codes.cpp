@@ -1,4 +1,4 @@
-#include "ui/input_codes.h"
+#include "window/input_codes.h"
 
 namespace orbisco::ui {
 

@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 #include "app/form1.h"
-#include "ui/main_window.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 

@@ -1,9 +1,12 @@
+// The Qt window of a Form1. It adds to QWidget the form's controls as widgets, placed where the
+// window description puts them, and the wiring both ways: what the form writes is drawn, and what
+// the person types, selects and presses goes back to the form's controls. It holds no state of
+// its own beyond the widgets, so the form stays the one source of truth.
 #pragma once
 
 #include <QWidget>
 
 class QLabel;
-class QLineEdit;
 class QListWidget;
 
 namespace orbisco {
@@ -16,10 +19,9 @@ class Control;
 class TextBox;
 class Label;
 class PictureBox;
+class MapWidget;
+class TextBoxWidget;
 
-// The Qt window of a Form1: it draws the form's controls where the form says and hands what the
-// person types, selects and presses back to them. It holds no state of its own beyond the
-// widgets: the form stays the one source of truth.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -31,16 +33,15 @@ public:
     void centreOnScreen();
 
 private:
-    QLineEdit *addTextBox(TextBox &box);
+    TextBoxWidget *addTextBox(TextBox &box);
     QLabel *addLabel(Label &label);
     void addResultList();
     void addMap();
     void setTabOrder();
-    void place(QWidget *widget, const Control &control, QPoint offset = {});
 
     Form1 &m_form;
     QListWidget *m_list = nullptr;
-    QLabel *m_map = nullptr;
+    MapWidget *m_map = nullptr;
 };
 
 } // namespace orbisco::ui

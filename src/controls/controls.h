@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/window_layout.h"
+#include "controls/window_layout.h"
 
 #include <QObject>
 #include <QString>

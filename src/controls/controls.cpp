@@ -1,6 +1,6 @@
-#include "ui/controls.h"
+#include "controls/controls.h"
 
-#include "app/checked.h"
+#include "controls/checked.h"
 
 #include <algorithm>
 #include <stdexcept>

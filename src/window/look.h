@@ -1,0 +1,25 @@
+#pragma once
+
+#include "controls/window_layout.h"
+
+#include <QFont>
+#include <QPixmap>
+#include <QPoint>
+
+class QWidget;
+
+namespace orbisco::ui {
+
+class Control;
+
+// How the window's widgets take the look the window description gives their controls.
+QFont toQFont(const FontSpec &wanted);
+// Object name, font, tool tip and background colour of the control.
+void applyLook(QWidget *widget, const ControlLayout &layout);
+// Puts the widget where the control stands now, offset by the inside of its container.
+void place(QWidget *widget, const Control &control, QPoint offset = {});
+// The image for the widget's screen: on a screen of twice the density or more, its 2x file, drawn
+// sharp at the same logical size.
+QPixmap pixmapFor(const QWidget *widget, const QString &path);
+
+} // namespace orbisco::ui

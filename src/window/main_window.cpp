@@ -1,0 +1,191 @@
+#include "window/main_window.h"
+
+#include "app/form1.h"
+#include "controls/controls.h"
+#include "window/input_codes.h"
+#include "window/key_preview.h"
+#include "window/look.h"
+#include "window/map_widget.h"
+#include "window/text_box_widget.h"
+#include "window/zone_bar_widget.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+#include <vector>
+
+namespace orbisco::ui {
+
+MainWindow::MainWindow(Form1 &form, QWidget *parent)
+    : QWidget(parent)
+    , m_form(form)
+{
+    const WindowLayout &window = windowLayout();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(window.caption.toString());
+    setFont(toQFont(window.font));
+    setWindowIcon(QIcon(QStringLiteral(":/images/globe.png")));
+    resize(toPixels(window.clientWidth), toPixels(window.clientHeight));
+
+    TextBoxWidget *search = addTextBox(form.Text1);
+    search->setAccessibleName(QStringLiteral("Suche"));
+    search->onFocusIn = [&form] { form.Text1.raiseGotFocus(); };
+    addResultList();
+
+    QLabel *counter = addLabel(form.CounterLabel);
+    counter->setAccessibleName(counter->text());
+    counter->setAccessibleDescription(QStringLiteral("Anzahl"));
+    connect(&form.CounterLabel, &Label::captionChanged, counter, &QLabel::setAccessibleName);
+
+    // Each read-out is named by its caption, which is also its buddy. A box made after its caption
+    // stands over it where the two overlap.
+    const std::pair<Label *, TextBox *> readOuts[] = {{&form.Label3, &form.Text4},
+                                                      {&form.Label2, &form.Text2},
+                                                      {&form.Label4, &form.Text3},
+                                                      {&form.Al, &form.Text5},
+                                                      {&form.Label5, &form.Text6}};
+    for (const auto &[caption, box] : readOuts) {
+        QLabel *label = addLabel(*caption);
+        QLineEdit *edit = addTextBox(*box);
+        label->setBuddy(edit);
+        edit->setAccessibleName(caption->Caption().chopped(1)); // without the colon
+    }
+
+    addMap();
+    setTabOrder();
+    new KeyPreview(this, form);
+    search->setFocus();
+}
+
+void MainWindow::centreOnScreen()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+TextBoxWidget *MainWindow::addTextBox(TextBox &box)
+{
+    auto *edit = new TextBoxWidget(box.Text(), this);
+    applyLook(edit, box.layout());
+    place(edit, box);
+    // Only what the person types goes to the form; what the form writes comes back here.
+    connect(edit, &QLineEdit::textEdited, &box, &TextBox::setText);
+    connect(&box, &TextBox::textChanged, edit, [edit](const QString &text) {
+        if (edit->text() != text) {
+            edit->setText(text);
+            edit->setCursorPosition(0); // show a written text from its beginning
+        }
+    });
+    connect(&box, &TextBox::selectionChanged, edit, [edit](qsizetype start, qsizetype length) {
+        // A line edit counts in int; no text it can hold is longer.
+        edit->setSelection(static_cast<int>(start), static_cast<int>(length));
+    });
+    return edit;
+}
+
+QLabel *MainWindow::addLabel(Label &label)
+{
+    auto *widget = new QLabel(label.Caption(), this);
+    applyLook(widget, label.layout());
+    widget->setTextFormat(Qt::PlainText);
+    place(widget, label);
+    connect(&label, &Label::captionChanged, widget, &QLabel::setText);
+    return widget;
+}
+
+void MainWindow::addResultList()
+{
+    ListBox &model = m_form.List1;
+    m_list = new QListWidget(this);
+    applyLook(m_list, model.layout());
+    m_list->setAccessibleName(QStringLiteral("Ergebnisse"));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setUniformItemSizes(true);
+    place(m_list, model);
+
+    // Draw what the form holds now, then follow its changes.
+    for (qint16 i = 0; i < model.ListCount(); ++i)
+        m_list->addItem(model.List(i));
+    m_list->setCurrentRow(model.ListIndex());
+
+    connect(&model, &ListBox::cleared, m_list, &QListWidget::clear);
+    connect(&model, &ListBox::itemAdded, m_list,
+            [this](const QString &text) { m_list->addItem(text); });
+    connect(&model, &ListBox::listIndexChanged, m_list, [this](int row) {
+        m_list->setCurrentRow(row);
+        if (row >= 0)
+            m_list->scrollToItem(m_list->item(row));
+    });
+    // A selection the person makes, by mouse or arrow keys, is a write of ListIndex. The form's
+    // own selections come back here too and change nothing, since the index is the same; and
+    // clear() reports row -1, which is no selection at all.
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            m_form.List1.setListIndex(static_cast<qint16>(row));
+    });
+}
+
+void MainWindow::addMap()
+{
+    PictureBox &map = m_form.Picture1;
+    m_map = new MapWidget(this);
+    applyLook(m_map, map.layout());
+    m_map->setAccessibleName(QStringLiteral("Weltkarte"));
+    m_map->setPixmap(pixmapFor(m_map, QStringLiteral(":/images/map.jpg")));
+    place(m_map, map);
+    m_map->onPress = [this](QMouseEvent *event) {
+        const QPointF inner = event->position() - m_map->contentsRect().topLeft();
+        m_form.Picture1.raiseMouseDown(buttonCode(event->button()), shiftState(event->modifiers()),
+                                       float(inner.x() * kTwipsPerPixel),
+                                       float(inner.y() * kTwipsPerPixel));
+    };
+
+    // The arrow stands on the window above the map; the bar lies inside the map's picture.
+    auto *arrow = new QLabel(this);
+    applyLook(arrow, m_form.Picture2.layout());
+    arrow->setPixmap(pixmapFor(arrow, QStringLiteral(":/images/arrow.gif")));
+    arrow->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *bar = new ZoneBarWidget(m_map);
+    applyLook(bar, m_form.Line1.layout());
+
+    const QPoint inside = m_map->contentsRect().topLeft();
+    const std::pair<QWidget *, PictureBox *> markers[]
+        = {{arrow, &m_form.Picture2}, {bar, &m_form.Line1}};
+    for (const auto &marker : markers) {
+        QWidget *widget = marker.first;
+        PictureBox *model = marker.second;
+        const QPoint offset = widget == bar ? inside : QPoint();
+        place(widget, *model, offset);
+        widget->setVisible(model->Visible());
+        connect(model, &Control::leftChanged, widget,
+                [this, widget, model, offset] { place(widget, *model, offset); });
+        connect(model, &Control::visibleChanged, widget, &QWidget::setVisible);
+    }
+    arrow->raise();
+}
+
+void MainWindow::setTabOrder()
+{
+    // Keyboard order follows the tab indices; labels and hidden controls take no focus.
+    std::vector<std::pair<int, QWidget *>> order;
+    for (QWidget *widget : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            const ControlLayout &layout = controlLayout(widget->objectName());
+            order.emplace_back(layout.tabIndex, widget);
+        }
+    }
+    std::ranges::sort(order, {}, &std::pair<int, QWidget *>::first);
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+}
+
+} // namespace orbisco::ui

@@ -1,0 +1,159 @@
+#include "window/text_box_widget.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+
+#include <cstdlib>
+#include <limits>
+
+namespace orbisco::ui {
+
+TextBoxWidget::TextBoxWidget(const QString &text, QWidget *parent)
+    : QLineEdit(text, parent)
+    , m_lastSize(text.size())
+{
+    setMaxLength(std::numeric_limits<int>::max());
+    setCursorPosition(0);
+    connect(this, &QLineEdit::textEdited, this, &TextBoxWidget::countEdit);
+}
+
+void TextBoxWidget::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (onFocusIn)
+        onFocusIn();
+}
+
+void TextBoxWidget::keyPressEvent(QKeyEvent *event)
+{
+    bool done = false;
+    if (event->matches(QKeySequence::Paste))
+        done = replaceLong(QGuiApplication::clipboard()->text());
+    else if (event->matches(QKeySequence::Cut))
+        done = cutLong();
+    else if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace)
+        done = replaceLong(QString());
+    else if (!event->text().isEmpty() && event->text().front().isPrint())
+        done = replaceLong(event->text());
+    if (!done)
+        QLineEdit::keyPressEvent(event);
+}
+
+void TextBoxWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::MiddleButton
+        && replaceLong(QGuiApplication::clipboard()->text(QClipboard::Selection)))
+        return;
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextBoxWidget::contextMenuEvent(QContextMenuEvent *event)
+{
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const bool editable = !isReadOnly();
+    const bool selected = hasSelectedText() && echoMode() == Normal;
+    auto add = [&](const QString &text, QKeySequence::StandardKey key, bool enabled,
+                   const char *name, std::function<void()> run) {
+        const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
+        QAction *action = menu->addAction(shortcut.isEmpty() ? text : text + u'\t' + shortcut, this,
+                                          std::move(run));
+        action->setEnabled(enabled);
+        action->setObjectName(QLatin1StringView(name));
+    };
+    add(tr("&Undo"), QKeySequence::Undo, editable && isUndoAvailable(), "edit-undo",
+        [this] { undo(); });
+    add(tr("&Redo"), QKeySequence::Redo, editable && isRedoAvailable(), "edit-redo",
+        [this] { redo(); });
+    menu->addSeparator();
+    add(tr("Cu&t"), QKeySequence::Cut, editable && selected, "edit-cut", [this] { cutText(); });
+    add(tr("&Copy"), QKeySequence::Copy, selected, "edit-copy", [this] { copy(); });
+    add(tr("&Paste"), QKeySequence::Paste,
+        editable && !QGuiApplication::clipboard()->text().isEmpty(), "edit-paste",
+        [this] { pasteText(); });
+    add(tr("Delete"), QKeySequence::UnknownKey, editable && hasSelectedText(), "edit-delete",
+        [this] { deleteText(); });
+    menu->addSeparator();
+    add(tr("Select All"), QKeySequence::SelectAll, !text().isEmpty(), "select-all",
+        [this] { selectAll(); });
+    menu->popup(event->globalPos());
+}
+
+void TextBoxWidget::dropEvent(QDropEvent *event)
+{
+    const QString dropped = event->mimeData()->text();
+    if (dropped.size() <= kUndoLimit || isReadOnly())
+        return QLineEdit::dropEvent(event);
+    deselect();
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    replaceLong(dropped);
+    event->acceptProposedAction();
+}
+
+void TextBoxWidget::pasteText()
+{
+    if (!replaceLong(QGuiApplication::clipboard()->text()))
+        paste();
+}
+
+void TextBoxWidget::cutText()
+{
+    if (!cutLong())
+        cut();
+}
+
+void TextBoxWidget::deleteText()
+{
+    if (!replaceLong(QString()))
+        del();
+}
+
+bool TextBoxWidget::replaceLong(const QString &inserted)
+{
+    if (isReadOnly() || (inserted.size() <= kUndoLimit && selectionLength() <= kUndoLimit))
+        return false;
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    QString edited = text();
+    edited.replace(start, selectionLength(), inserted);
+    setText(edited);
+    setCursorPosition(start + int(inserted.size()));
+    emit textEdited(edited); // the person's edit, as Qt reports its own
+    return true;
+}
+
+bool TextBoxWidget::cutLong()
+{
+    if (selectionLength() <= kUndoLimit || echoMode() != Normal)
+        return false;
+    QGuiApplication::clipboard()->setText(selectedText());
+    return replaceLong(QString());
+}
+
+void TextBoxWidget::countEdit(const QString &text)
+{
+    m_edited += std::abs(text.size() - m_lastSize) + 1;
+    m_lastSize = text.size();
+    if (m_edited > kUndoLimit)
+        forgetUndoHistory();
+}
+
+void TextBoxWidget::forgetUndoHistory()
+{
+    const int cursor = cursorPosition();
+    const int selectionStart = this->selectionStart();
+    const int selectionLength = this->selectionLength();
+    setText(text()); // setting the text is what clears Qt's history
+    if (selectionStart >= 0)
+        setSelection(selectionStart, selectionLength);
+    else
+        setCursorPosition(cursor);
+    m_edited = 0;
+}
+
+} // namespace orbisco::ui

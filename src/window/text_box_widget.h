@@ -1,0 +1,49 @@
+// A line edit for the search box and the read-outs. It adds two things to QLineEdit: it tells the
+// form when it receives the focus, after Qt has placed its own caret (the search box selects its
+// whole text then); and it takes texts of any length while keeping its undo history short.
+//
+// Qt records every character that is typed, pasted or deleted, without a limit, and never gives
+// that memory back: pasting or deleting a megabyte would hold on to some 16 MB for good. So an
+// edit that puts in or takes out a long text sets the whole new text instead, which Qt does not
+// record; and after about a thousand characters of edits the history starts afresh.
+#pragma once
+
+#include <QLineEdit>
+
+#include <functional>
+
+namespace orbisco::ui {
+
+class TextBoxWidget : public QLineEdit
+{
+public:
+    TextBoxWidget(const QString &text, QWidget *parent);
+
+    std::function<void()> onFocusIn;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    // Qt's own menu, with its long edits routed as above.
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    static constexpr qsizetype kUndoLimit = 1000;
+
+    void pasteText();
+    void cutText();
+    void deleteText();
+    // Replaces the selection, or inserts at the caret, by setting the whole text, when either the
+    // new or the old part is long. Leaves short edits to Qt. True if it made the edit.
+    bool replaceLong(const QString &inserted);
+    bool cutLong();
+    void countEdit(const QString &text);
+    void forgetUndoHistory();
+
+    qsizetype m_edited = 0;
+    qsizetype m_lastSize;
+};
+
+} // namespace orbisco::ui
