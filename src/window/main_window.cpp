@@ -167,7 +167,7 @@ void MainWindow::addMap()
         place(widget, *model, offset);
         widget->setVisible(model->Visible());
         connect(model, &Control::leftChanged, widget,
-                [this, widget, model, offset] { place(widget, *model, offset); });
+                [widget, model, offset] { place(widget, *model, offset); });
         connect(model, &Control::visibleChanged, widget, &QWidget::setVisible);
     }
     arrow->raise();
