@@ -11,7 +11,7 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >/dev/null
 deb=$(ls "$work"/out/*.deb)
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation tzdata; do
     [[ $depends == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
 done
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -322,6 +323,58 @@ private slots:
         QCOMPARE(counter(), u"(0)"_s);
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QTRY_COMPARE(edit("Text1")->selectedText().size(), shown.size());
+    }
+
+    void localTimeStandsInTheFreeBandAfterTheFirstPaint()
+    {
+        m_form = std::make_unique<Form1>(u"nepal"_s);
+        m_form->raiseLoad();
+        const QDateTime now(QDate(2026, 1, 14), QTime(13, 32), Qt::UTC);
+        m_window = std::make_unique<ui::MainWindow>(*m_form, [now] { return now; });
+        QVERIFY(!m_window->localTime().isStarted()); // no database lookup before the first paint
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QLabel *readout = widget<QLabel>("Ortszeit");
+        QTRY_COMPARE(readout->text(), u"Ortszeit: Mi. 19:17"_s);
+        QCOMPARE(accessibleName(readout), u"Ortszeit"_s);
+        const QString details = m_window->localTime().details();
+        QVERIFY(details.contains(u"Asia/Kathmandu"_s));
+        QCOMPARE(readout->toolTip(), details);
+        QCOMPARE(QAccessible::queryAccessibleInterface(readout)->text(QAccessible::Description),
+                 details);
+
+        // Right of the counter, inside the list's width, below the list, above the arrow.
+        const QRect band = readout->geometry();
+        QVERIFY(band.left() > widget<QLabel>("CounterLabel")->geometry().right());
+        QVERIFY(band.right() <= list()->geometry().right());
+        QVERIFY(band.top() > list()->geometry().bottom());
+        QWidget *arrow = widget<QWidget>("Picture2");
+        for (qint16 zone = -11; zone <= 12; ++zone) {
+            m_form->SetZeitZone(zone);
+            QVERIFY2(!arrow->geometry().intersects(band), qPrintable(QString::number(zone)));
+        }
+        for (QWidget *other : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (other != readout && !other->isHidden()) {
+                QVERIFY2(!other->geometry().intersects(band), qPrintable(other->objectName()));
+            }
+        }
+
+        // A search that empties the list keeps the country, as the details do.
+        edit("Text1")->insert(u"xyz"_s); // as a paste does
+        QCOMPARE(counter(), u"(0)"_s);
+        QCOMPARE(readout->text(), u"Ortszeit: Mi. 19:17"_s);
+    }
+
+    void localTimeIsTheLastStopOfTheKeyboard()
+    {
+        open();
+        QLabel *readout = widget<QLabel>("Ortszeit");
+        QTRY_VERIFY(readout->text().startsWith(u"Ortszeit: "_s));
+        edit("Text6")->setFocus();
+        QTest::keyClick(edit("Text6"), Qt::Key_Tab);
+        QVERIFY(readout->hasFocus());
+        QTest::keyClick(readout, Qt::Key_Tab);
+        QVERIFY(edit("Text1")->hasFocus()); // round to the start again
     }
 
     void screenReadersFindEveryControl()

@@ -43,6 +43,11 @@ public:
     // Loads every built-in record, starting again from row 0.
     void InitMultipleData();
 
+    // The record the details panel shows: its code and offset text as the record holds them,
+    // whatever a person has typed into the boxes since; an empty code while it shows "?".
+    const QString &shownCode() const { return m_shownCode; }
+    const QString &shownOffset() const { return m_shownOffset; }
+
     // Search column.
     ui::TextBox Text1{ui::controlLayout(u"Text1")};
     ui::ListBox List1{ui::controlLayout(u"List1")};
@@ -70,6 +75,8 @@ public:
 signals:
     // Escape was pressed: the program ends now, and no handler runs after this.
     void ended();
+    // The details panel has been filled again: with the record of code, or with "?" (code empty).
+    void countryShown(const QString &code, const QString &offset);
 
 private:
     using Row = std::array<QString, kTableColumns>;
@@ -88,11 +95,14 @@ private:
 
     void List1_Click() noexcept;
     void ShowCountry(const QString &code) noexcept;
+    void showRecord(const Row &row) noexcept;
     void Picture1_MouseDown(int Button, int Shift, float X, float Y);
     void ListZoneCountries(float X, float Y) noexcept;
 
     const QString m_commandLineText;
     bool m_ended = false;
+    QString m_shownCode;
+    QString m_shownOffset;
 
     std::array<Row, kTableRows> DataTable;
     qint16 DataCount = 0;

@@ -26,34 +26,41 @@ void Form1::ShowCountry(const QString &code) noexcept
     std::array<ui::TextBox *, 5> boxes = {&Text2, &Text3, &Text4, &Text5, &Text6};
     for (ui::TextBox *box : boxes)
         box->setText(QStringLiteral("?"));
+    const Row *shown = nullptr;
     // An empty code is nobody's key, even where a row was left empty.
-    if (code.isEmpty())
-        return;
-
-    for (int r = 0; r < kLookupRows; ++r) {
-        const Row &row = DataTable[r];
-        if (row[0] != code)
-            continue;
-        Text2.setText(row[1]);
-        Text3.setText(row[2]);
-        Text4.setText(row[3]);
-        Text5.setText(row[4]);
-        Text6.setText(row[5]);
-
-        // The marker shows only over the country's own column. An offset that is empty, that
-        // does not begin with a number, or whose zone the map has no column for, hides it.
-        bool marked = false;
-        const std::optional<qint16> zone = map::zoneNumber(Text2.Text());
-        if (zone && map::hasColumn(*zone)) {
-            skipOnError([&] {
-                SetZeitZone(*zone);
-                marked = true;
-            });
+    for (int r = 0; r < kLookupRows && !code.isEmpty(); ++r) {
+        if (DataTable[r][0] == code) {
+            shown = &DataTable[r]; // the first row with the code wins
+            break;
         }
-        Picture2.setVisible(marked);
-        Line1.setVisible(marked);
-        return; // the first row with the code wins
     }
+    m_shownCode = shown ? (*shown)[0] : QString();
+    m_shownOffset = shown ? (*shown)[1] : QString();
+    if (shown)
+        showRecord(*shown);
+    emit countryShown(m_shownCode, m_shownOffset);
+}
+
+void Form1::showRecord(const Row &row) noexcept
+{
+    Text2.setText(row[1]);
+    Text3.setText(row[2]);
+    Text4.setText(row[3]);
+    Text5.setText(row[4]);
+    Text6.setText(row[5]);
+
+    // The marker shows only over the country's own column. An offset that is empty, that does
+    // not begin with a number, or whose zone the map has no column for, hides it.
+    bool marked = false;
+    const std::optional<qint16> zone = map::zoneNumber(Text2.Text());
+    if (zone && map::hasColumn(*zone)) {
+        skipOnError([&] {
+            SetZeitZone(*zone);
+            marked = true;
+        });
+    }
+    Picture2.setVisible(marked);
+    Line1.setVisible(marked);
 }
 
 } // namespace orbisco

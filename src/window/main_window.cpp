@@ -4,6 +4,7 @@
 #include "controls/controls.h"
 #include "window/input_codes.h"
 #include "window/key_preview.h"
+#include "window/local_time_label.h"
 #include "window/look.h"
 #include "window/map_widget.h"
 #include "window/text_box_widget.h"
@@ -16,14 +17,22 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <QTimer>
+
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace orbisco::ui {
 
 MainWindow::MainWindow(Form1 &form, QWidget *parent)
+    : MainWindow(form, {}, parent)
+{}
+
+MainWindow::MainWindow(Form1 &form, localtime::LocalTimeReadout::Clock clock, QWidget *parent)
     : QWidget(parent)
     , m_form(form)
+    , m_localTime(form, std::move(clock))
 {
     const WindowLayout &window = windowLayout();
     setObjectName(QStringLiteral("Form1"));
@@ -57,6 +66,7 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     }
 
     addMap();
+    addLocalTime();
     setTabOrder();
     new KeyPreview(this, form);
     search->setFocus();
@@ -173,15 +183,35 @@ void MainWindow::addMap()
     arrow->raise();
 }
 
+void MainWindow::addLocalTime()
+{
+    // The free band under the result list: right of the counter, left of the list's right edge,
+    // below the list and above the highest the arrow ever stands.
+    const Control &list = m_form.List1;
+    const Control &counter = m_form.CounterLabel;
+    const QPoint topLeft(toPixels(counter.Left() + counter.Width()),
+                         toPixels(list.Top() + list.Height()));
+    const QPoint bottomRight(toPixels(list.Left() + list.Width()), toPixels(m_form.Picture2.Top()));
+    m_localTimeLabel = new LocalTimeLabel(this);
+    m_localTimeLabel->setFont(toQFont(counter.layout().font));
+    m_localTimeLabel->setGeometry(QRect(topLeft, bottomRight - QPoint(1, 1)));
+
+    connect(&m_localTime, &localtime::LocalTimeReadout::changed, m_localTimeLabel,
+            [this] { m_localTimeLabel->showTime(m_localTime.text(), m_localTime.details()); });
+    // The first look into the time-zone database waits until the window has been painted.
+    m_localTimeLabel->onFirstPaint
+        = [this] { QTimer::singleShot(0, &m_localTime, &localtime::LocalTimeReadout::start); };
+}
+
 void MainWindow::setTabOrder()
 {
     // Keyboard order follows the tab indices; labels and hidden controls take no focus.
     std::vector<std::pair<int, QWidget *>> order;
     for (QWidget *widget : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (widget->focusPolicy() & Qt::TabFocus) {
-            const ControlLayout &layout = controlLayout(widget->objectName());
-            order.emplace_back(layout.tabIndex, widget);
-        }
+        if (widget == m_localTimeLabel)
+            order.emplace_back(std::numeric_limits<int>::max(), widget); // an addition: last
+        else if (widget->focusPolicy() & Qt::TabFocus)
+            order.emplace_back(controlLayout(widget->objectName()).tabIndex, widget);
     }
     std::ranges::sort(order, {}, &std::pair<int, QWidget *>::first);
     for (size_t i = 1; i < order.size(); ++i)

@@ -4,6 +4,8 @@
 // its own beyond the widgets, so the form stays the one source of truth.
 #pragma once
 
+#include "localtime/local_time_readout.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -21,6 +23,7 @@ class Label;
 class PictureBox;
 class MapWidget;
 class TextBoxWidget;
+class LocalTimeLabel;
 
 class MainWindow : public QWidget
 {
@@ -28,6 +31,10 @@ class MainWindow : public QWidget
 
 public:
     explicit MainWindow(Form1 &form, QWidget *parent = nullptr);
+    // clock: the instant now for the local-time read-out (the system's clock by default).
+    MainWindow(Form1 &form, localtime::LocalTimeReadout::Clock clock, QWidget *parent = nullptr);
+
+    const localtime::LocalTimeReadout &localTime() const { return m_localTime; }
 
     // Puts the window at the centre of the screen it is on.
     void centreOnScreen();
@@ -37,11 +44,14 @@ private:
     QLabel *addLabel(Label &label);
     void addResultList();
     void addMap();
+    void addLocalTime();
     void setTabOrder();
 
     Form1 &m_form;
     QListWidget *m_list = nullptr;
     MapWidget *m_map = nullptr;
+    localtime::LocalTimeReadout m_localTime;
+    LocalTimeLabel *m_localTimeLabel = nullptr;
 };
 
 } // namespace orbisco::ui

@@ -1,0 +1,69 @@
+// What the person's input costs in the real window, on Qt's offscreen platform: a keystroke that
+// changes the shown country (the list, the read-outs, the marker, the local time and the repaint),
+// and a pointer move over the map.
+#include "app/form1.h"
+#include "window/main_window.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+using namespace orbisco;
+
+namespace {
+
+struct OpenWindow
+{
+    Form1 form;
+    ui::MainWindow window{(form.raiseLoad(), form)};
+
+    OpenWindow()
+    {
+        window.show();
+        while (!window.localTime().isStarted())
+            QApplication::processEvents();
+    }
+};
+
+void sendKey(QWidget *target, int key, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+}
+
+void keystrokeChangingTheCountry(benchmark::State &state)
+{
+    OpenWindow open;
+    auto *search = open.window.findChild<QLineEdit *>(QStringLiteral("Text1"));
+    // "d" shows Algeria, "f" Afghanistan: every key replaces the whole text and the country.
+    const std::pair<int, QString> keys[]
+        = {{Qt::Key_D, QStringLiteral("d")}, {Qt::Key_F, QStringLiteral("f")}};
+    int i = 0;
+    for (auto _ : state) {
+        search->selectAll();
+        const auto &[key, text] = keys[i++ & 1];
+        sendKey(search, key, text);
+        QApplication::processEvents(); // layout and paint
+    }
+    state.counters["listed"] = open.form.List1.ListCount();
+}
+
+} // namespace
+
+BENCHMARK(keystrokeChangingTheCountry)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,169 @@
+#include "localtime/country_time.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+namespace orbisco::localtime {
+
+namespace {
+
+constexpr int kSecondsPerHour = 3600;
+constexpr int kSecondsPerMinute = 60;
+constexpr qint64 kMsecsPerMinute = 60'000;
+// What Qt gives for an offset it does not know.
+constexpr int kInvalidSeconds = std::numeric_limits<int>::min();
+
+QLocale german()
+{
+    return QLocale(QLocale::German, QLocale::Germany);
+}
+
+// "+05:45", "-10:00", "+00:00".
+QString writtenOffset(int seconds)
+{
+    const int minutes = std::abs(seconds) / kSecondsPerMinute;
+    return QStringLiteral("%1%2:%3")
+        .arg(QChar(seconds < 0 ? u'-' : u'+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// Every offset the zone uses in the year that starts at yearStart.
+void addOffsetsOfYear(const QTimeZone &zone, const QDateTime &yearStart, QList<int> &offsets)
+{
+    const int atStart = zone.offsetFromUtc(yearStart);
+    offsets.append(atStart);
+    for (const QTimeZone::OffsetData &change : zone.transitions(yearStart, yearStart.addYears(1)))
+        offsets.append(change.offsetFromUtc);
+}
+
+} // namespace
+
+CountryTime countryTimeAt(const QList<QTimeZone> &zones, const QDateTime &instant)
+{
+    CountryTime time;
+    if (!instant.isValid())
+        return time;
+    const QDateTime utc = instant.toUTC();
+    const QDateTime yearStart(QDate(utc.date().year(), 1, 1), QTime(0, 0), Qt::UTC);
+
+    for (const QTimeZone &zone : zones) {
+        const QTimeZone::OffsetData now = zone.offsetData(utc);
+        const QDateTime local = utc.toTimeZone(zone);
+        if (!now.atUtc.isValid() || now.offsetFromUtc == kInvalidSeconds || !local.isValid())
+            continue; // the zone's data say nothing of this instant
+        addOffsetsOfYear(zone, yearStart, time.offsetsThisYear);
+
+        const auto same
+            = std::ranges::find(time.offsets, now.offsetFromUtc, &ZoneTime::offsetSeconds);
+        if (same == time.offsets.end())
+            time.offsets.push_back(
+                {zone.id(), now.offsetFromUtc, now.daylightTimeOffset > 0, local});
+    }
+    std::ranges::sort(time.offsets, {}, &ZoneTime::offsetSeconds);
+    std::ranges::sort(time.offsetsThisYear);
+    time.offsetsThisYear.erase(
+        std::unique(time.offsetsThisYear.begin(), time.offsetsThisYear.end()),
+        time.offsetsThisYear.end());
+    time.offsetsThisYear.removeAll(kInvalidSeconds);
+    return time;
+}
+
+std::optional<int> offsetSeconds(QStringView text)
+{
+    // A sign, two digits of hours, and optionally a colon and two digits of minutes.
+    if ((text.size() != 3 && text.size() != 6) || (text[0] != u'+' && text[0] != u'-'))
+        return std::nullopt;
+    const auto number = [&](qsizetype at) -> std::optional<int> {
+        const char16_t tens = text[at].unicode();
+        const char16_t ones = text[at + 1].unicode();
+        if (tens < u'0' || tens > u'9' || ones < u'0' || ones > u'9')
+            return std::nullopt;
+        return (tens - u'0') * 10 + (ones - u'0');
+    };
+    const std::optional<int> hours = number(1);
+    std::optional<int> minutes = 0;
+    if (text.size() == 6)
+        minutes = text[3] == u':' ? number(4) : std::nullopt;
+    if (!hours || !minutes || *minutes >= 60)
+        return std::nullopt;
+    const int seconds = *hours * kSecondsPerHour + *minutes * kSecondsPerMinute;
+    return text[0] == u'-' ? -seconds : seconds;
+}
+
+QList<BuiltInOffset> builtInOffsets(QStringView text)
+{
+    QList<BuiltInOffset> values;
+    for (QStringView end : text.split(QStringLiteral(" - "))) {
+        const std::optional<int> seconds = offsetSeconds(end);
+        if (!seconds)
+            return {};
+        values.append({end, *seconds});
+    }
+    return values.size() <= 2 ? values : QList<BuiltInOffset>();
+}
+
+Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QTimeZone> &zones,
+                  const QDateTime &instant)
+{
+    const QString unknown = QStringLiteral("Ortszeit: ?");
+    if (code.isEmpty())
+        return {unknown, QStringLiteral("Für diesen Eintrag gibt es keine Angaben.")};
+    const QList<BuiltInOffset> builtIn = builtInOffsets(builtInOffset);
+    if (builtIn.isEmpty() && !builtInOffset.isEmpty()) {
+        return {unknown,
+                QStringLiteral("Die eingebaute Angabe %1 ist keine lesbare Zeitzone.")
+                    .arg(builtInOffset)};
+    }
+    const CountryTime time = countryTimeAt(zones, instant);
+    if (!time.known()) {
+        return {unknown,
+                QStringLiteral("Die Zeitzonendatenbank kennt für %1 keine Zeitzone.").arg(code)};
+    }
+
+    const QLocale locale = german();
+    const ZoneTime &earliest = time.offsets.front();
+    const ZoneTime &latest = time.offsets.back();
+    Readout readout;
+    if (time.offsets.size() == 1) {
+        readout.text = QStringLiteral("Ortszeit: ")
+            + locale.toString(earliest.local, QStringLiteral("ddd HH:mm"));
+    } else {
+        readout.text = QStringLiteral("Ortszeit: %1 – %2")
+                           .arg(locale.toString(earliest.local, QStringLiteral("HH:mm")),
+                                locale.toString(latest.local, QStringLiteral("HH:mm")));
+    }
+
+    QStringList lines;
+    for (const ZoneTime &zone : time.offsets) {
+        QString line = QStringLiteral("UTC%1 %2: %3")
+                           .arg(writtenOffset(zone.offsetSeconds), QString::fromLatin1(zone.zoneId),
+                                locale.toString(zone.local, QStringLiteral("ddd HH:mm")));
+        if (zone.summerTime)
+            line += QStringLiteral(", Sommerzeit");
+        lines.append(line);
+    }
+    for (const BuiltInOffset &value : builtIn) {
+        if (!time.offsetsThisYear.contains(value.seconds)) {
+            lines.append(QStringLiteral("Die eingebaute Angabe %1 weicht von der "
+                                        "Zeitzonendatenbank ab")
+                             .arg(value.written));
+        }
+    }
+    readout.details = lines.join(u'\n');
+    return readout;
+}
+
+int msecsToNextMinute(const QDateTime &now)
+{
+    if (!now.isValid())
+        return int(kMsecsPerMinute);
+    const qint64 intoMinute
+        = ((now.toMSecsSinceEpoch() % kMsecsPerMinute) + kMsecsPerMinute) % kMsecsPerMinute;
+    return int(kMsecsPerMinute - intoMinute);
+}
+
+} // namespace orbisco::localtime

@@ -1,0 +1,51 @@
+#include "localtime/zone_directory.h"
+
+#include <utility>
+
+namespace orbisco::localtime {
+
+QLocale::Territory territoryOf(QStringView code)
+{
+    // Codes withdrawn from ISO 3166-1 that the built-in records still use.
+    static constexpr std::pair<QStringView, QStringView> kSuccessors[] = {
+        {u"UK", u"GB"},
+        {u"TP", u"TL"},
+        {u"ZR", u"CD"},
+        {u"AN", u"CW"},
+    };
+    if (code.size() != 2)
+        return QLocale::AnyTerritory;
+    for (const auto &[withdrawn, successor] : kSuccessors) {
+        if (code == withdrawn)
+            return QLocale::codeToTerritory(successor);
+    }
+    return QLocale::codeToTerritory(code);
+}
+
+ZoneDirectory::ZoneDirectory(OpenZone openZone)
+    : m_openZone(std::move(openZone))
+{
+    if (!m_openZone)
+        m_openZone = [](const QByteArray &ianaId) { return QTimeZone(ianaId); };
+}
+
+const QList<QTimeZone> &ZoneDirectory::zones(const QString &code)
+{
+    const auto found = m_zones.constFind(code);
+    if (found != m_zones.cend())
+        return *found;
+
+    QList<QTimeZone> zones;
+    const QLocale::Territory territory = territoryOf(code);
+    // Asked for no territory, Qt answers with its generic UTC zones; they are nobody's.
+    if (territory != QLocale::AnyTerritory) {
+        for (const QByteArray &id : QTimeZone::availableTimeZoneIds(territory)) {
+            QTimeZone zone = m_openZone(id);
+            if (zone.isValid())
+                zones.append(std::move(zone));
+        }
+    }
+    return *m_zones.insert(code, std::move(zones));
+}
+
+} // namespace orbisco::localtime

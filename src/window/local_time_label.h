@@ -1,0 +1,38 @@
+// The local-time read-out in the free band under the result list. It adds to QLabel what a
+// one-line read-out of changing length needs: the text is elided to the band's width, the whole
+// answer stands in its tool tip and accessible description, and it takes the keyboard focus (last
+// in the tab order), showing a focus frame and its tool tip, so that keyboard users read the whole
+// answer too. It also says when it has first been painted: the window starts the time lookups
+// only then, so that they never delay the first sight of the window.
+#pragma once
+
+#include <QLabel>
+
+#include <functional>
+
+namespace orbisco::ui {
+
+class LocalTimeLabel : public QLabel
+{
+public:
+    explicit LocalTimeLabel(QWidget *parent);
+
+    // Shows text, elided to the width, and details as tool tip and accessible description.
+    void showTime(const QString &text, const QString &details);
+    const QString &fullText() const { return m_fullText; }
+
+    std::function<void()> onFirstPaint;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    void elide();
+
+    QString m_fullText;
+    bool m_painted = false;
+};
+
+} // namespace orbisco::ui

@@ -1,0 +1,235 @@
+// Local time from the system's time-zone database, on a fixed clock: what the read-out beside the
+// built-in offset says, when it wakes, and how it copes with what the database does not know.
+#include "form1_probe.h"
+
+#include "localtime/country_time.h"
+#include "localtime/local_time_readout.h"
+#include "localtime/zone_directory.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTimeZone>
+
+using namespace orbisco;
+using namespace orbisco::localtime;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QDateTime utc(int year, int month, int day, int hour, int minute, int second = 0, int msec = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second, msec), Qt::UTC);
+}
+
+const QDateTime kWinter = utc(2026, 1, 14, 13, 32); // a Wednesday
+const QDateTime kSummer = utc(2026, 7, 14, 13, 32); // a Tuesday
+
+Readout readoutOf(const QString &code, const QString &builtIn, const QDateTime &at)
+{
+    ZoneDirectory directory;
+    return readoutAt(code, builtIn, directory.zones(code), at);
+}
+
+// The lines of the answer that say the built-in offset is not the database's.
+QStringList disagreements(const Readout &readout)
+{
+    return readout.details.split(u'\n').filter(u"weicht von der Zeitzonendatenbank ab"_s);
+}
+
+// The readout's timer needs an event loop's thread.
+class LocalTimeReadoutTest : public testing::Test
+{
+    int m_argc = 1;
+    char m_name[8] = "orbisco";
+    char *m_argv[2] = {m_name, nullptr};
+    QCoreApplication m_app{m_argc, m_argv};
+};
+
+} // namespace
+
+TEST(LocalTime, GermanyInWinterAndSummer)
+{
+    const Readout winter = readoutOf(u"DE"_s, u"+01:00"_s, kWinter);
+    EXPECT_EQ(winter.text, u"Ortszeit: Mi. 14:32"_s);
+    EXPECT_EQ(winter.details, u"UTC+01:00 Europe/Berlin: Mi. 14:32"_s);
+
+    const Readout summer = readoutOf(u"DE"_s, u"+01:00"_s, kSummer);
+    EXPECT_EQ(summer.text, u"Ortszeit: Di. 15:32"_s);
+    EXPECT_EQ(summer.details, u"UTC+02:00 Europe/Berlin: Di. 15:32, Sommerzeit"_s)
+        << "+01:00 is Germany's winter offset: no disagreement in summer either";
+}
+
+TEST(LocalTime, NepalsQuarterHourAndItsStaleBuiltInOffset)
+{
+    const Readout nepal = readoutOf(u"NP"_s, u"+05:30"_s, kWinter);
+    EXPECT_EQ(nepal.text, u"Ortszeit: Mi. 19:17"_s);
+    EXPECT_TRUE(nepal.details.startsWith(u"UTC+05:45 Asia/Kathmandu: Mi. 19:17"_s))
+        << nepal.details.toStdString();
+    EXPECT_EQ(disagreements(nepal),
+              QStringList{u"Die eingebaute Angabe +05:30 weicht von der Zeitzonendatenbank ab"_s});
+}
+
+TEST(LocalTime, SeveralOffsetsShowTheRangeOfLocalTimes)
+{
+    // Hawaii (UTC-10) is the earliest, the east coast (UTC-05:00 in January) the latest.
+    const Readout us = readoutOf(u"US"_s, u"-11:00 - -05:00"_s, kWinter);
+    EXPECT_EQ(us.text, u"Ortszeit: 03:32 – 08:32"_s);
+    const QStringList lines = us.details.split(u'\n');
+    EXPECT_TRUE(lines.first().startsWith(u"UTC-10:00 "_s)) << lines.first().toStdString();
+    EXPECT_TRUE(lines.contains(u"UTC-05:00 America/Detroit: Mi. 08:32"_s));
+    EXPECT_EQ(disagreements(us),
+              QStringList{u"Die eingebaute Angabe -11:00 weicht von der Zeitzonendatenbank ab"_s})
+        << "each end of the range is checked on its own";
+
+    // Australia in its summer: half- and quarter-hour zones, some on daylight saving time.
+    const Readout australia = readoutOf(u"AU"_s, u"+07:00 - +10:00"_s, kWinter);
+    EXPECT_TRUE(australia.details.contains(u"UTC+08:45 Australia/Eucla: Mi. 22:17"_s));
+    EXPECT_TRUE(australia.details.contains(u"UTC+09:30 Australia/Darwin: Mi. 23:02"_s));
+    EXPECT_TRUE(
+        australia.details.contains(u"UTC+10:30 Australia/Adelaide: Do. 00:02, Sommerzeit"_s))
+        << australia.details.toStdString();
+    EXPECT_TRUE(australia.text.startsWith(u"Ortszeit: 21:32 – "_s)) << australia.text.toStdString();
+}
+
+TEST(LocalTime, BuiltInOffsetsAreCheckedAgainstTheWholeYear)
+{
+    EXPECT_TRUE(disagreements(readoutOf(u"IE"_s, u"+00:00"_s, kSummer)).isEmpty());
+    EXPECT_TRUE(disagreements(readoutOf(u"DE"_s, u"+01:00"_s, kSummer)).isEmpty());
+    EXPECT_EQ(disagreements(readoutOf(u"TR"_s, u"+02:00"_s, kWinter)).size(), 1);
+    EXPECT_EQ(disagreements(readoutOf(u"TR"_s, u"+02:00"_s, kSummer)).size(), 1);
+    // Ireland's winter is, in the database, a negative daylight saving time: not summer time.
+    EXPECT_FALSE(readoutOf(u"IE"_s, u"+00:00"_s, kWinter).details.contains(u"Sommerzeit"_s));
+}
+
+TEST(LocalTime, WithdrawnCodesUseTheirSuccessors)
+{
+    const std::pair<QString, QString> successors[]
+        = {{u"UK"_s, u"GB"_s}, {u"TP"_s, u"TL"_s}, {u"ZR"_s, u"CD"_s}, {u"AN"_s, u"CW"_s}};
+    ZoneDirectory directory;
+    for (const auto &[withdrawn, successor] : successors) {
+        EXPECT_FALSE(directory.zones(successor).isEmpty()) << successor.toStdString();
+        EXPECT_EQ(directory.zones(withdrawn), directory.zones(successor))
+            << withdrawn.toStdString();
+    }
+    // Codes with neither a zone nor a successor: no guess.
+    for (const QString &code : {u"BV"_s, u"HM"_s, u"FX"_s, u"NT"_s, u"SU"_s, u"XX"_s, u"D"_s})
+        EXPECT_TRUE(directory.zones(code).isEmpty()) << code.toStdString();
+}
+
+TEST(LocalTime, ReadoutSaysQuestionMarkWhenThereIsNoTime)
+{
+    const Readout bouvet = readoutOf(u"BV"_s, QString(), kWinter);
+    EXPECT_EQ(bouvet.text, u"Ortszeit: ?"_s);
+    EXPECT_TRUE(bouvet.details.contains(u"BV"_s));
+    EXPECT_EQ(readoutOf(QString(), QString(), kWinter).text, u"Ortszeit: ?"_s) << "no record";
+    EXPECT_EQ(readoutOf(u"DE"_s, u"x1:00"_s, kWinter).text, u"Ortszeit: ?"_s)
+        << "an unreadable built-in offset";
+    EXPECT_EQ(readoutOf(u"DE"_s, u"+01:00"_s, QDateTime()).text, u"Ortszeit: ?"_s)
+        << "a clock that tells no time";
+    // An empty built-in offset is no fault: the database still knows the Faroes' time.
+    EXPECT_EQ(readoutOf(u"FO"_s, QString(), kWinter).text, u"Ortszeit: Mi. 13:32"_s);
+}
+
+TEST(LocalTime, UnreadableZonesAreLeftOut)
+{
+    // As when a zone's data file is missing or corrupt: Qt cannot make the zone.
+    ZoneDirectory withoutChicago(
+        [](const QByteArray &id) { return id == "America/Chicago" ? QTimeZone() : QTimeZone(id); });
+    const QList<QTimeZone> &zones = withoutChicago.zones(u"US"_s);
+    EXPECT_FALSE(zones.isEmpty());
+    EXPECT_TRUE(std::ranges::none_of(
+        zones, [](const QTimeZone &z) { return z.id() == "America/Chicago"; }));
+
+    ZoneDirectory nothingReadable([](const QByteArray &) { return QTimeZone(); });
+    EXPECT_EQ(readoutAt(u"DE"_s, u"+01:00"_s, nothingReadable.zones(u"DE"_s), kWinter).text,
+              u"Ortszeit: ?"_s);
+}
+
+TEST(LocalTime, FarFromTodayNothingBreaks)
+{
+    ZoneDirectory directory;
+    for (const QDateTime &far :
+         {utc(1, 1, 1, 0, 0), utc(9999, 12, 31, 23, 59), utc(-4000, 6, 1, 12, 0),
+          QDateTime::fromMSecsSinceEpoch(std::numeric_limits<qint64>::max() / 2, Qt::UTC)}) {
+        const Readout readout
+            = readoutAt(u"US"_s, u"-11:00 - -05:00"_s, directory.zones(u"US"_s), far);
+        EXPECT_TRUE(readout.text.startsWith(u"Ortszeit: "_s));
+        const CountryTime time = countryTimeAt(directory.zones(u"US"_s), far);
+        for (const ZoneTime &zone : time.offsets)
+            EXPECT_TRUE(zone.local.isValid());
+    }
+}
+
+TEST(LocalTime, BuiltInOffsetTexts)
+{
+    EXPECT_EQ(offsetSeconds(u"+05:45"), 20700);
+    EXPECT_EQ(offsetSeconds(u"-03:30"), -12600);
+    EXPECT_EQ(offsetSeconds(u"+06"), 21600);
+    for (QStringView bad : {u"", u"+5", u"05:00", u"+05:60", u"+0a:00", u"+05-00", u"+05:00 "})
+        EXPECT_FALSE(offsetSeconds(bad)) << bad.toString().toStdString();
+    EXPECT_EQ(builtInOffsets(u"+07:00 - +10:00").size(), 2);
+    EXPECT_TRUE(builtInOffsets(u"+07:00 - ").isEmpty());
+    EXPECT_TRUE(builtInOffsets(u"+01:00 - +02:00 - +03:00").isEmpty());
+}
+
+TEST(LocalTime, TimerWakesOnEveryMinuteBoundary)
+{
+    EXPECT_EQ(msecsToNextMinute(utc(2026, 1, 14, 13, 32, 20, 250)), 39750);
+    EXPECT_EQ(msecsToNextMinute(utc(2026, 1, 14, 13, 32, 0, 0)), 60000);
+    EXPECT_EQ(msecsToNextMinute(utc(2026, 1, 14, 13, 32, 59, 999)), 1);
+    EXPECT_EQ(msecsToNextMinute(utc(1969, 12, 31, 23, 59, 59, 500)), 500) << "before 1970 too";
+}
+
+TEST_F(LocalTimeReadoutTest, FollowsTheShownCountryAndTheMinute)
+{
+    // Germany, half a minute before the spring switch to summer time.
+    QDateTime now = utc(2026, 3, 29, 0, 59, 30);
+    auto form = loadedForm(u"germany"_s);
+    LocalTimeReadout readout(*form, [&now] { return now; });
+    EXPECT_TRUE(readout.text().isEmpty()) << "no lookup before start()";
+    EXPECT_EQ(readout.aimedWait(), -1);
+    readout.start();
+    EXPECT_EQ(readout.text(), u"Ortszeit: So. 01:59"_s);
+    EXPECT_EQ(readout.aimedWait(), 30000);
+
+    now = utc(2026, 3, 29, 1, 0, 0, 5); // the timer fires at the minute
+    readout.refresh();
+    EXPECT_EQ(readout.text(), u"Ortszeit: So. 03:00"_s);
+    EXPECT_TRUE(readout.details().contains(u"Sommerzeit"_s));
+    EXPECT_EQ(readout.aimedWait(), 59995);
+
+    now = utc(2026, 3, 29, 21, 59, 0); // midnight in Berlin
+    readout.refresh();
+    EXPECT_EQ(readout.text(), u"Ortszeit: So. 23:59"_s);
+    now = utc(2026, 3, 29, 22, 0, 0);
+    readout.refresh();
+    EXPECT_EQ(readout.text(), u"Ortszeit: Mo. 00:00"_s);
+
+    // The details panel's country: another search, an entry without a record, an empty list.
+    form->Text1.setText(u"nepal"_s);
+    EXPECT_EQ(readout.text(), u"Ortszeit: Mo. 03:45"_s);
+    form->Text1.setText(u"fx"_s);
+    EXPECT_EQ(readout.text(), u"Ortszeit: ?"_s);
+    form->Text1.setText(u"nepal"_s);
+    form->Text1.setText(u"xyz"_s);
+    EXPECT_EQ(form->List1.ListCount(), 0);
+    EXPECT_EQ(readout.text(), u"Ortszeit: Mo. 03:45"_s) << "kept, as the details keep Nepal";
+    form->Text1.setText(u"bouvet"_s);
+    EXPECT_EQ(readout.text(), u"Ortszeit: ?"_s);
+}
+
+TEST_F(LocalTimeReadoutTest, EveryEntryWithoutRecordOrZoneSaysQuestionMark)
+{
+    const QDateTime now = kWinter;
+    auto form = loadedForm();
+    LocalTimeReadout readout(*form, [&now] { return now; });
+    readout.start();
+    QStringList unknown;
+    for (qint16 i = 0; i < form->List1.ListCount(); ++i) {
+        form->List1.setListIndex(i);
+        if (readout.text() == u"Ortszeit: ?"_s)
+            unknown << form->List1.List(i).right(2);
+    }
+    EXPECT_EQ(unknown, (QStringList{u"BV"_s, u"FX"_s, u"HM"_s, u"NT"_s, u"SU"_s}));
+}
