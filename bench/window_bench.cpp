@@ -1,6 +1,6 @@
 // What the person's input costs in the real window, on Qt's offscreen platform: a keystroke that
 // changes the shown country (the list, the read-outs, the marker, the local time and the repaint),
-// and a pointer move over the map.
+// and a pointer move over the map (the hovered column, its highlight and the repaint).
 #include "app/form1.h"
 #include "window/main_window.h"
 
@@ -53,9 +53,27 @@ void keystrokeChangingTheCountry(benchmark::State &state)
     state.counters["listed"] = open.form.List1.ListCount();
 }
 
+// Pointer moves over the map, each to another pixel: within one column (args 0) or across a column
+// boundary every time, so that the highlight and its repaint move too (args 1).
+void pointerMoveOverTheMap(benchmark::State &state)
+{
+    OpenWindow open;
+    auto *map = open.window.findChild<QWidget *>(QStringLiteral("Picture1"));
+    const int step = state.range(0) ? 26 : 1;
+    int i = 0;
+    for (auto _ : state) {
+        const QPointF at(300 + step * (i++ & 1), 150);
+        QMouseEvent move(QEvent::MouseMove, at, map->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(map, &move);
+        QApplication::processEvents(); // and the repaint
+    }
+}
+
 } // namespace
 
 BENCHMARK(keystrokeChangingTheCountry)->Unit(benchmark::kMicrosecond);
+BENCHMARK(pointerMoveOverTheMap)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {

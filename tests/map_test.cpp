@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "map/column_info.h"
 #include "map/zone_geometry.h"
 
 #include <stdexcept>
@@ -255,4 +256,55 @@ TEST(MapClick, NeverRewritesTheRecordTable)
     press(form, middleOf(1));
     EXPECT_EQ(entries(form.List1), QStringList{u"Germany DE"_s}) << "the query is upper-cased";
     EXPECT_EQ(Form1Probe::cell(form, 0, 0), u"de"_s) << "but not in the table";
+}
+
+TEST(MapColumns, CountIsWhatAPressInTheMiddleListsAndChangesNothing)
+{
+    const auto form = loadedForm(u"ger"_s);
+    const QStringList listed = entries(form->List1);
+    const QStringList shown = readOuts(*form);
+    std::array<qint16, 24> counts{};
+    for (qint16 zone = -11; zone <= 12; ++zone)
+        counts[size_t(zone + 11)] = form->zoneEntryCount(zone);
+    EXPECT_EQ(entries(form->List1), listed) << "counting lists nothing";
+    EXPECT_EQ(readOuts(*form), shown);
+    EXPECT_EQ(form->markedZone(), std::optional<qint16>(1)) << "Algeria's +01:00";
+
+    for (qint16 zone = -11; zone <= 12; ++zone) {
+        press(*form, map::columnMiddle(zone, 387));
+        EXPECT_EQ(markedZone(*form), zone);
+        EXPECT_EQ(form->List1.ListCount(), counts[size_t(zone + 11)]) << zone;
+    }
+    EXPECT_EQ(counts[size_t(9 + 11)], 4) << "TL is in zone 9 but has no index entry";
+
+    // A lower-case code in a record is listed, upper-cased, as the press lists it.
+    Form1 lower;
+    Form1Probe::fillCountryIndex(lower);
+    Form1Probe::loadRecords(lower, {u"de;+01:00;Euro;German;DEU;Berlin"_s});
+    EXPECT_EQ(lower.zoneEntryCount(1), 1);
+    EXPECT_EQ(lower.zoneCodes(1), QStringList{u"de"_s});
+}
+
+TEST(MapColumns, FocusColumnKeysAndNames)
+{
+    using map::zoneAfterKey;
+    EXPECT_EQ(zoneAfterKey(5, Qt::Key_Left), 4);
+    EXPECT_EQ(zoneAfterKey(5, Qt::Key_Right), 6);
+    EXPECT_EQ(zoneAfterKey(-11, Qt::Key_Left), -11);
+    EXPECT_EQ(zoneAfterKey(12, Qt::Key_Right), 12);
+    EXPECT_EQ(zoneAfterKey(3, Qt::Key_Home), -11);
+    EXPECT_EQ(zoneAfterKey(3, Qt::Key_End), 12);
+    EXPECT_EQ(zoneAfterKey(3, Qt::Key_Up), std::nullopt);
+
+    EXPECT_EQ(map::columnDescription(5, 8), u"UTC+5, 8 Länder"_s);
+    EXPECT_EQ(map::columnDescription(-11, 1), u"UTC-11, 1 Land"_s);
+    EXPECT_EQ(map::columnDescription(0, 0), u"UTC±0, 0 Länder"_s);
+    const QDateTime evening(QDate(2026, 1, 14), QTime(22, 5), Qt::UTC);
+    EXPECT_EQ(map::columnToolTip(5, evening, 8), u"UTC+5 · 03:05 · 8 Länder"_s) << "past midnight";
+    EXPECT_EQ(map::columnToolTip(-11, evening, 4), u"UTC-11 · 11:05 · 4 Länder"_s);
+
+    // The marked zone goes with the arrow's visibility.
+    const auto form = loadedForm(u"bouvet"_s);
+    EXPECT_FALSE(form->Picture2.Visible());
+    EXPECT_EQ(form->markedZone(), std::nullopt);
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# End to end: Orbisco in a real X server (Xvfb), driven by real input (xdotool), read back from
-# screenshots. Usage: window_e2e.sh path/to/orbisco path/to/map.jpg
+# End to end: Orbisco in a real X server (Xvfb) with no window manager, driven by real input
+# (xdotool), read back from screenshots. Usage: window_e2e.sh path/to/orbisco path/to/map.jpg
 set -euo pipefail
 orbisco=$1
 map_image=$2
@@ -92,4 +92,19 @@ for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "Escape did not end the program"
 wait "$app" || fail "the program ended with an error"
 app=""
+# Started with a query and no window manager to activate the window: the search box has the
+# focus all the same, with the query selected, so the first key typed replaces it.
+"$orbisco" ger &
+app=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orbisco 1\.0$' | head -n 1) ||
+    fail "no window named Orbisco 1.0 appeared the second time"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+expect_counter "(4)"
+xdotool type --delay 60 d
+expect_counter "(13)"
+xdotool key Escape
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "Escape did not end the program started with a query"
+app=""
+
 echo "window end to end: passed"

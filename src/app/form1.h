@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <span>
 
 namespace orbisco {
@@ -47,6 +48,14 @@ public:
     // whatever a person has typed into the boxes since; an empty code while it shows "?".
     const QString &shownCode() const { return m_shownCode; }
     const QString &shownOffset() const { return m_shownOffset; }
+
+    // The codes a press on zone's column hands to the filter, in the order it hands them: every
+    // record whose offset lies in the zone. Changes nothing.
+    QStringList zoneCodes(qint16 zone) const;
+    // How many entries a press on zone's column lists. Changes nothing.
+    qint16 zoneEntryCount(qint16 zone) const;
+    // The zone whose column the arrow marks while it is shown; empty while it is hidden.
+    std::optional<qint16> markedZone() const;
 
     // Search column.
     ui::TextBox Text1{ui::controlLayout(u"Text1")};
@@ -103,6 +112,7 @@ private:
     bool m_ended = false;
     QString m_shownCode;
     QString m_shownOffset;
+    std::optional<qint16> m_markedZone; // where SetZeitZone last put the arrow
 
     std::array<Row, kTableRows> DataTable;
     qint16 DataCount = 0;

@@ -2,6 +2,7 @@
 
 #include "controls/checked.h"
 #include "map/zone_geometry.h"
+#include "search/match.h"
 
 namespace orbisco {
 
@@ -25,15 +26,36 @@ void Form1::ListZoneCountries(float X, float /*Y*/) noexcept
     // A press to the right of the last column hits no zone and lists nothing.
     if (zone) {
         skipOnError([&] { SetZeitZone(*zone); });
-        for (int r = 0; r < kScanRows; ++r) {
-            const Row &row = DataTable[r];
-            if (row[1].isEmpty() || map::zoneNumber(row[1]) != zone || row[0].isEmpty())
-                continue;
-            // The first entry added is selected and shown; the rest accumulate behind it.
-            FilterCountries(row[0], false);
-        }
+        // The first entry added is selected and shown; the rest accumulate behind it.
+        for (const QString &code : zoneCodes(*zone))
+            FilterCountries(code, false);
     }
     skipOnError([&] { UpdateCounter(); });
+}
+
+QStringList Form1::zoneCodes(qint16 zone) const
+{
+    QStringList codes;
+    for (int r = 0; r < kScanRows; ++r) {
+        const Row &row = DataTable[r];
+        if (row[1].isEmpty() || map::zoneNumber(row[1]) != zone || row[0].isEmpty())
+            continue;
+        codes.append(row[0]);
+    }
+    return codes;
+}
+
+qint16 Form1::zoneEntryCount(qint16 zone) const
+{
+    // The entries the filter adds for each of the zone's codes, as a press lists them.
+    qint64 count = 0;
+    QString buffer;
+    for (const QString &code : zoneCodes(zone)) {
+        const QString query = code.toUpper();
+        for (qint16 i = 0; i < TMplist.ListCount(); ++i)
+            count += search::matchesQuery(TMplist.List(i), query, buffer) ? 1 : 0;
+    }
+    return toInt16(count);
 }
 
 } // namespace orbisco

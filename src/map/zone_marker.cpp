@@ -12,7 +12,13 @@ void Form1::SetZeitZone(qint16 zone)
         return;
     const int column = zone - map::kWestmostZone;
     Picture2.setLeft(map::arrowLeft(Picture1.Left(), w, column));
+    m_markedZone = zone;
     Line1.setLeft(map::barLeft(w, column));
+}
+
+std::optional<qint16> Form1::markedZone() const
+{
+    return Picture2.Visible() ? m_markedZone : std::nullopt;
 }
 
 } // namespace orbisco

@@ -2,7 +2,6 @@
 
 #include "app/form1.h"
 #include "controls/controls.h"
-#include "window/input_codes.h"
 #include "window/key_preview.h"
 #include "window/local_time_label.h"
 #include "window/look.h"
@@ -13,7 +12,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
 
@@ -32,7 +30,7 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
 MainWindow::MainWindow(Form1 &form, localtime::LocalTimeReadout::Clock clock, QWidget *parent)
     : QWidget(parent)
     , m_form(form)
-    , m_localTime(form, std::move(clock))
+    , m_localTime(form, clock)
 {
     const WindowLayout &window = windowLayout();
     setObjectName(QStringLiteral("Form1"));
@@ -65,7 +63,7 @@ MainWindow::MainWindow(Form1 &form, localtime::LocalTimeReadout::Clock clock, QW
         edit->setAccessibleName(caption->Caption().chopped(1)); // without the colon
     }
 
-    addMap();
+    addMap(clock);
     addLocalTime();
     setTabOrder();
     new KeyPreview(this, form);
@@ -79,6 +77,18 @@ void MainWindow::centreOnScreen()
         return;
     setGeometry(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // Ask for the keyboard ourselves: where no window manager activates a new window (a kiosk
+    // session), the search box would never get its focus, so a query from the command line would
+    // not be selected and typing would go in front of it.
+    activateWindow();
 }
 
 TextBoxWidget *MainWindow::addTextBox(TextBox &box)
@@ -143,20 +153,14 @@ void MainWindow::addResultList()
     });
 }
 
-void MainWindow::addMap()
+void MainWindow::addMap(const localtime::LocalTimeReadout::Clock &clock)
 {
     PictureBox &map = m_form.Picture1;
-    m_map = new MapWidget(this);
+    m_map = new MapWidget(m_form, clock, this);
     applyLook(m_map, map.layout());
     m_map->setAccessibleName(QStringLiteral("Weltkarte"));
     m_map->setPixmap(pixmapFor(m_map, QStringLiteral(":/images/map.jpg")));
     place(m_map, map);
-    m_map->onPress = [this](QMouseEvent *event) {
-        const QPointF inner = event->position() - m_map->contentsRect().topLeft();
-        m_form.Picture1.raiseMouseDown(buttonCode(event->button()), shiftState(event->modifiers()),
-                                       float(inner.x() * kTwipsPerPixel),
-                                       float(inner.y() * kTwipsPerPixel));
-    };
 
     // The arrow stands on the window above the map; the bar lies inside the map's picture.
     auto *arrow = new QLabel(this);

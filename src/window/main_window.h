@@ -31,7 +31,8 @@ class MainWindow : public QWidget
 
 public:
     explicit MainWindow(Form1 &form, QWidget *parent = nullptr);
-    // clock: the instant now for the local-time read-out (the system's clock by default).
+    // clock: the instant now, for the local time and the map's column times (the system's clock
+    // by default).
     MainWindow(Form1 &form, localtime::LocalTimeReadout::Clock clock, QWidget *parent = nullptr);
 
     const localtime::LocalTimeReadout &localTime() const { return m_localTime; }
@@ -39,11 +40,14 @@ public:
     // Puts the window at the centre of the screen it is on.
     void centreOnScreen();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     TextBoxWidget *addTextBox(TextBox &box);
     QLabel *addLabel(Label &label);
     void addResultList();
-    void addMap();
+    void addMap(const localtime::LocalTimeReadout::Clock &clock);
     void addLocalTime();
     void setTabOrder();
 
@@ -52,6 +56,7 @@ private:
     MapWidget *m_map = nullptr;
     localtime::LocalTimeReadout m_localTime;
     LocalTimeLabel *m_localTimeLabel = nullptr;
+    bool m_shown = false;
 };
 
 } // namespace orbisco::ui

@@ -1,0 +1,58 @@
+#include "map/column_info.h"
+
+#include "map/zone_geometry.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+
+namespace orbisco::map {
+
+QString zoneName(int zone)
+{
+    if (zone == 0)
+        return QStringLiteral("UTC±0");
+    return QStringLiteral("UTC%1%2").arg(QChar(zone < 0 ? u'-' : u'+')).arg(std::abs(zone));
+}
+
+QString entryCountText(int count)
+{
+    return count == 1 ? QStringLiteral("1 Land") : QStringLiteral("%1 Länder").arg(count);
+}
+
+QString columnDescription(int zone, int count)
+{
+    return zoneName(zone) + QStringLiteral(", ") + entryCountText(count);
+}
+
+QString columnToolTip(int zone, const QDateTime &utcNow, int count)
+{
+    const QDateTime there = utcNow.toUTC().addSecs(qint64(zone) * 3600);
+    const QString time
+        = there.isValid() ? there.time().toString(QStringLiteral("HH:mm")) : QStringLiteral("?");
+    return zoneName(zone) + QStringLiteral(" · ") + time + QStringLiteral(" · ")
+        + entryCountText(count);
+}
+
+std::optional<qint16> zoneAfterKey(qint16 zone, int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return qint16(std::max(zone - 1, kWestmostZone));
+    case Qt::Key_Right:
+        return qint16(std::min(zone + 1, kEastmostZone));
+    case Qt::Key_Home:
+        return qint16(kWestmostZone);
+    case Qt::Key_End:
+        return qint16(kEastmostZone);
+    default:
+        return std::nullopt;
+    }
+}
+
+float columnMiddle(qint16 zone, qint16 columnWidth)
+{
+    return static_cast<float>(columnWidth * (double(zone) - kWestmostZone + 0.5));
+}
+
+} // namespace orbisco::map
