@@ -1,5 +1,9 @@
-// What one keystroke, one map press and the start-up cost in the core, without a display.
+// What one keystroke, one map press, the start-up and a country's local time cost in the core,
+// without a display.
 #include "form1_probe.h"
+
+#include "localtime/country_time.h"
+#include "localtime/zone_directory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,8 +48,21 @@ void showCountry(benchmark::State &state)
         Form1Probe::showCountry(*form, codes[i++ & 1]);
 }
 
+// The local time of a country whose zones are already looked up: what every selection costs.
+void localTime(benchmark::State &state, const QString &code, const QString &offset)
+{
+    localtime::ZoneDirectory directory;
+    const QList<QTimeZone> &zones = directory.zones(code);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(localtime::readoutAt(code, offset, zones, now));
+    state.counters["zones"] = double(zones.size());
+}
+
 } // namespace
 
+BENCHMARK_CAPTURE(localTime, germany, u"DE"_s, u"+01:00"_s);
+BENCHMARK_CAPTURE(localTime, united_states, u"US"_s, u"-11:00 - -05:00"_s);
 BENCHMARK_CAPTURE(keystroke, empty_query, QString());
 BENCHMARK_CAPTURE(keystroke, code_d, u"d"_s);
 BENCHMARK_CAPTURE(keystroke, text_ger, u"ger"_s);

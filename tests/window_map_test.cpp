@@ -3,6 +3,7 @@
 // press's, and hovering changes nothing.
 #include "app/form1.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -40,29 +41,15 @@ struct Shown
 
 } // namespace
 
-class MapTest : public QObject
+class MapTest : public WindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Form1> m_form;
-    std::unique_ptr<ui::MainWindow> m_window;
-
     void open(const QString &commandLine = {})
     {
-        m_window.reset();
-        m_form = std::make_unique<Form1>(commandLine);
-        m_form->raiseLoad();
         const QDateTime now(QDate(2026, 1, 14), QTime(13, 32), Qt::UTC);
-        m_window = std::make_unique<ui::MainWindow>(*m_form, [now] { return now; });
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    }
-
-    template <typename T>
-    T *widget(const char *name)
-    {
-        return m_window->findChild<T *>(QLatin1StringView(name));
+        WindowFixture::open(commandLine, [now] { return now; });
     }
     QWidget *map() { return widget<QWidget>("Picture1"); }
 
@@ -114,8 +101,7 @@ private slots:
     void cleanup()
     {
         QToolTip::hideText();
-        m_window.reset();
-        m_form.reset();
+        close();
     }
 
     void keyboardListsWhatAPressInTheMiddleLists()

@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/form1.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -22,33 +23,11 @@
 using namespace orbisco;
 using namespace Qt::StringLiterals;
 
-class WindowTest : public QObject
+class WindowTest : public WindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Form1> m_form;
-    std::unique_ptr<ui::MainWindow> m_window;
-
-    void open(const QString &commandLine = {})
-    {
-        m_window.reset();
-        m_form = std::make_unique<Form1>(commandLine);
-        m_form->raiseLoad();
-        m_window = std::make_unique<ui::MainWindow>(*m_form);
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    }
-
-    template <typename T>
-    T *widget(const char *name)
-    {
-        T *found = m_window->findChild<T *>(QLatin1StringView(name));
-        if (!found)
-            qFatal("no widget %s", name);
-        return found;
-    }
     QLineEdit *edit(const char *name) { return widget<QLineEdit>(name); }
     QListWidget *list() { return widget<QListWidget>("List1"); }
     QWidget *map() { return widget<QWidget>("Picture1"); }
@@ -75,11 +54,7 @@ private:
     }
 
 private slots:
-    void cleanup()
-    {
-        m_window.reset();
-        m_form.reset();
-    }
+    void cleanup() { close(); }
 
     void windowStandsAsDesigned()
     {

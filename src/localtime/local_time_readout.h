@@ -32,7 +32,7 @@ public:
 
     // Starts showing times. The first look into the time-zone database costs milliseconds, so the
     // window calls this once it has been painted; until then the text is empty.
-    void start();
+    Q_INVOKABLE void start();
     bool isStarted() const { return m_started; }
 
     const QString &text() const { return m_readout.text; }

@@ -45,7 +45,7 @@ const QList<QTimeZone> &ZoneDirectory::zones(const QString &code)
                 zones.append(std::move(zone));
         }
     }
-    return *m_zones.insert(code, std::move(zones));
+    return *m_zones.emplace(code, std::move(zones));
 }
 
 } // namespace orbisco::localtime

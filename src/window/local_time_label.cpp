@@ -1,9 +1,9 @@
 #include "window/local_time_label.h"
 
+#include "window/look.h"
+
 #include <QFocusEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QToolTip>
 
 namespace orbisco::ui {
@@ -33,9 +33,7 @@ void LocalTimeLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (hasFocus()) {
         QPainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        drawFocusFrame(this, painter, rect());
     }
     if (!m_painted) {
         m_painted = true;

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWidget>
 
 namespace orbisco::ui {
@@ -50,6 +52,14 @@ QPixmap pixmapFor(const QWidget *widget, const QString &path)
         }
     }
     return QPixmap(path);
+}
+
+void drawFocusFrame(QWidget *widget, QPainter &painter, const QRect &rect)
+{
+    QStyleOptionFocusRect option;
+    option.initFrom(widget);
+    option.rect = rect;
+    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, widget);
 }
 
 } // namespace orbisco::ui

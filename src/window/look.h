@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QPoint>
 
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace orbisco::ui {
@@ -21,5 +23,7 @@ void place(QWidget *widget, const Control &control, QPoint offset = {});
 // The image for the widget's screen: on a screen of twice the density or more, its 2x file, drawn
 // sharp at the same logical size.
 QPixmap pixmapFor(const QWidget *widget, const QString &path);
+// The style's focus frame around rect, for a widget that draws its own focus mark.
+void drawFocusFrame(QWidget *widget, QPainter &painter, const QRect &rect);
 
 } // namespace orbisco::ui

@@ -15,8 +15,6 @@
 #include <QScreen>
 #include <QStyle>
 
-#include <QTimer>
-
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -27,7 +25,8 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     : MainWindow(form, {}, parent)
 {}
 
-MainWindow::MainWindow(Form1 &form, localtime::LocalTimeReadout::Clock clock, QWidget *parent)
+MainWindow::MainWindow(Form1 &form, const localtime::LocalTimeReadout::Clock &clock,
+                       QWidget *parent)
     : QWidget(parent)
     , m_form(form)
     , m_localTime(form, clock)
@@ -204,7 +203,7 @@ void MainWindow::addLocalTime()
             [this] { m_localTimeLabel->showTime(m_localTime.text(), m_localTime.details()); });
     // The first look into the time-zone database waits until the window has been painted.
     m_localTimeLabel->onFirstPaint
-        = [this] { QTimer::singleShot(0, &m_localTime, &localtime::LocalTimeReadout::start); };
+        = [this] { QMetaObject::invokeMethod(&m_localTime, "start", Qt::QueuedConnection); };
 }
 
 void MainWindow::setTabOrder()

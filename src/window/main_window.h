@@ -33,7 +33,8 @@ public:
     explicit MainWindow(Form1 &form, QWidget *parent = nullptr);
     // clock: the instant now, for the local time and the map's column times (the system's clock
     // by default).
-    MainWindow(Form1 &form, localtime::LocalTimeReadout::Clock clock, QWidget *parent = nullptr);
+    MainWindow(Form1 &form, const localtime::LocalTimeReadout::Clock &clock,
+               QWidget *parent = nullptr);
 
     const localtime::LocalTimeReadout &localTime() const { return m_localTime; }
 

@@ -5,13 +5,12 @@
 #include "map/column_info.h"
 #include "map/zone_geometry.h"
 #include "window/input_codes.h"
+#include "window/look.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QToolTip>
 
 #include <cmath>
@@ -175,10 +174,7 @@ void MapWidget::paintEvent(QPaintEvent *event)
         QColor highlight = palette().color(QPalette::Highlight);
         highlight.setAlpha(90);
         painter.fillRect(columnRect(m_focusZone), highlight);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = contentsRect();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        drawFocusFrame(this, painter, contentsRect());
     }
 }
 
