@@ -2,6 +2,7 @@
 // keys in the list, presses on the map and on the bar, Escape from every control.
 #include "app/command_line.h"
 #include "app/form1.h"
+#include "window/local_time_label.h"
 #include "window/main_window.h"
 #include "window_fixture.h"
 
@@ -350,6 +351,16 @@ private slots:
         QVERIFY(readout->hasFocus());
         QTest::keyClick(readout, Qt::Key_Tab);
         QVERIFY(edit("Text1")->hasFocus()); // round to the start again
+
+        // A text too long for the band is elided; the tool tip keeps the whole answer.
+        auto *label = static_cast<ui::LocalTimeLabel *>(readout);
+        const QString longText = u"Ortszeit: "_s + QString(60, u'8');
+        label->showTime(longText, u"details"_s);
+        QVERIFY(readout->text().endsWith(u'…'));
+        QVERIFY(readout->fontMetrics().horizontalAdvance(readout->text())
+                <= readout->contentsRect().width());
+        QCOMPARE(label->fullText(), longText);
+        QCOMPARE(readout->toolTip(), u"details"_s);
     }
 
     void screenReadersFindEveryControl()
