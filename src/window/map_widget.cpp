@@ -1,6 +1,7 @@
 #include "window/map_widget.h"
 
 #include "app/form1.h"
+#include "controls/checked.h"
 #include "controls/window_layout.h"
 #include "map/column_info.h"
 #include "map/zone_geometry.h"
@@ -40,12 +41,13 @@ float MapWidget::twipsFromPictureLeft(QPointF position) const
 
 std::optional<qint16> MapWidget::zoneAt(QPointF position) const
 {
-    try {
-        const qint16 w = map::columnWidth(m_form.Picture1.Width());
-        return map::zoneAt(twipsFromPictureLeft(position), w);
-    } catch (const std::exception &) {
-        return std::nullopt; // a map too wide for 16-bit columns has none to show
-    }
+    // As the press finds it: a map too wide for 16-bit columns has none.
+    std::optional<qint16> zone;
+    skipOnError([&] {
+        zone = map::zoneAt(twipsFromPictureLeft(position),
+                           map::columnWidth(m_form.Picture1.Width()));
+    });
+    return zone;
 }
 
 QRect MapWidget::columnRect(qint16 zone) const
@@ -109,10 +111,11 @@ bool MapWidget::event(QEvent *event)
 
 void MapWidget::mousePressEvent(QMouseEvent *event)
 {
-    const QPointF inner = event->position() - contentsRect().topLeft();
+    // x as the hover reads it, so the highlighted column is the pressed one.
+    const double y = event->position().y() - contentsRect().top();
     m_form.Picture1.raiseMouseDown(buttonCode(event->button()), shiftState(event->modifiers()),
-                                   float(inner.x() * kTwipsPerPixel),
-                                   float(inner.y() * kTwipsPerPixel));
+                                   twipsFromPictureLeft(event->position()),
+                                   float(y * kTwipsPerPixel));
     event->accept();
 }
 
@@ -137,12 +140,12 @@ void MapWidget::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
         || event->key() == Qt::Key_Enter) {
         // Exactly a left-button press in the middle of the focus column.
-        try {
+        skipOnError([&] {
             const qint16 w = map::columnWidth(m_form.Picture1.Width());
             m_form.Picture1.raiseMouseDown(buttonCode(Qt::LeftButton), 0,
                                            map::columnMiddle(m_focusZone, w),
                                            m_form.Picture1.Height() / 2);
-        } catch (const std::exception &) {}
+        });
         return;
     }
     QLabel::keyPressEvent(event);

@@ -28,9 +28,6 @@ public:
     // clock: UTC now, for the time of a column.
     MapWidget(Form1 &form, localtime::LocalTimeReadout::Clock clock, QWidget *parent);
 
-    qint16 focusZone() const { return m_focusZone; }
-    std::optional<qint16> hoverZone() const { return m_hoverZone; }
-
 protected:
     bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
