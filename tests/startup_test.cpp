@@ -6,6 +6,8 @@
 
 #include "app/command_line.h"
 
+#include <vector>
+
 using namespace orbisco;
 using namespace Qt::StringLiterals;
 
@@ -74,6 +76,44 @@ TEST(CommandLine, ArgumentsAreKeptExactly)
     const QString decoded = commandLineText(2, invalid);
     EXPECT_TRUE(decoded.startsWith(u'g') && decoded.endsWith(u'r'));
     EXPECT_TRUE(decoded.contains(QChar::ReplacementCharacter));
+}
+
+TEST(CommandLine, OnlyALoneOptionAsksForUsageOrVersion)
+{
+    using enum CommandLineRequest;
+    const auto request = [](std::vector<const char *> arguments) {
+        arguments.insert(arguments.begin(), "orbisco");
+        return commandLineRequest(int(arguments.size()), arguments.data());
+    };
+    EXPECT_EQ(request({"--help"}), Usage);
+    EXPECT_EQ(request({"-h"}), Usage);
+    EXPECT_EQ(request({"--version"}), Version);
+    EXPECT_EQ(request({"-v"}), Version);
+    // Anything else is search text, as it always was.
+    for (const auto &search : std::vector<std::vector<const char *>>{{},
+                                                                     {""},
+                                                                     {"ger"},
+                                                                     {"--help", "ger"},
+                                                                     {"ger", "--help"},
+                                                                     {"-v", "-v"},
+                                                                     {"--HELP"},
+                                                                     {"--help "},
+                                                                     {"-help"},
+                                                                     {"--he"},
+                                                                     {"-V"},
+                                                                     {"--version=1"}})
+        EXPECT_EQ(request(search), Search) << ::testing::PrintToString(search);
+}
+
+TEST(CommandLine, UsageNamesEveryOptionAndHowToQuit)
+{
+    const QString usage = usageText();
+    for (const auto *said :
+         {"--help", "-h", "--version", "-v", "Esc", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"})
+        EXPECT_TRUE(usage.contains(QLatin1StringView(said))) << said;
+    EXPECT_TRUE(usage.endsWith(u'\n'));
+    EXPECT_TRUE(versionText().startsWith(u"Orbisco "_s));
+    EXPECT_TRUE(versionText().endsWith(u'\n'));
 }
 
 TEST(Escape, EndsTheProgramWithAnyModifiers)

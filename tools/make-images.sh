@@ -3,10 +3,15 @@
 #   src/window/images/map.jpg    615 x 358 world map cut into 24 time-zone columns, UTC -11 to +12
 #   src/window/images/arrow.gif  27 x 27 light-green arrow pointing down, transparent around it
 #   src/window/images/globe.png  32 x 32 globe showing Africa and Europe, 256 colours (window icon)
+#   src/window/images/globe-N.png the same globe at 48, 64, 128 and 256 pixels, for menus and docks
+#   src/window/images/globe.svg  the same globe, scalable, its outlines simplified to within 40 km
+#                                (under a pixel at 256 pixels)
 # and, for screens of twice the density, map@2x.jpg (1230 x 716) and arrow@2x.gif (54 x 54) of the
 # same layout, which Qt picks by their names.
 # Its output is committed; building Orbisco never needs what this script needs:
 #   apt-get install gmt gmt-gshhg-low gmt-dcw ghostscript imagemagick fonts-liberation
+# The data: GSHHG coastlines (gmt-gshhg-low) and DCW country borders (gmt-dcw); the copyright
+# file in dist/ names their sources and licences.
 #
 # Everything is drawn at four times the final size without anti-aliasing and then averaged down
 # in 4 x 4 boxes: Ghostscript's own anti-aliasing leaves seams between neighbouring countries.
@@ -126,6 +131,8 @@ for scale in 1 2; do
 done
 
 # --- Icon ----------------------------------------------------------------------------------
+# The globe centred on 15 E, 25 N, orthographic. The PNGs are rendered from the full data, the
+# 32 x 32 one in 256 colours as the window icon always was.
 G=-JG15/25/$(echo "128 / $dpi" | bc -l)i
 {
     gmt pscoast -Rg $G -Dc -A5000 -S60/130/230 -Ggray70 -X0 -Y0 -K
@@ -136,5 +143,52 @@ gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=pngalpha -r$dpi -g128x128 -dGraphicsAlp
     -sOutputFile=globe_large.png globe.ps
 convert globe_large.png -filter box -resize 32x32 -colors 256 -define png:exclude-chunk=date,time \
     "png8:$out/globe.png"
+gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=pngalpha -r$((dpi * 8)) -g1024x1024 -dGraphicsAlphaBits=1 \
+    -sOutputFile=globe_1024.png globe.ps
+for size in 48 64 128 256; do
+    convert globe_1024.png -filter box -resize ${size}x$size -define png:exclude-chunk=date,time \
+        "png32:$out/globe-$size.png"
+done
+
+# The scalable globe: each continent's country outlines, simplified (a pixel at 256 pixels is
+# 50 km of the globe), projected by the awk program below; neighbours overlap by a stroke of their fill
+# where simplifying has parted their borders.
+cat > globe.awk <<'AWK'
+# Projects multisegment lon/lat polygons orthographically onto a globe of radius r centred at
+# (cx, cy) and prints them as one SVG path. A point on the far side is moved along its azimuth
+# to the rim, so a polygon that crosses the rim follows it.
+BEGIN { d = atan2(0, -1) / 180; sinP0 = sin(lat0 * d); cosP0 = cos(lat0 * d) }
+function flush() { if (n >= 3) path = path seg "Z"; seg = ""; n = 0; lx = ly = "" }
+/^>/ { flush(); next }
+/^#/ { next }
+{
+    lam = ($1 - lon0) * d; phi = $2 * d
+    x = cos(phi) * sin(lam); y = cosP0 * sin(phi) - sinP0 * cos(phi) * cos(lam)
+    if (sinP0 * sin(phi) + cosP0 * cos(phi) * cos(lam) < 0) {
+        len = sqrt(x * x + y * y); if (len > 0) { x /= len; y /= len }
+    }
+    px = sprintf("%.1f", cx + r * x); py = sprintf("%.1f", cy - r * y)
+    if (px == lx && py == ly) next
+    seg = seg (n ? "L" : "M") px " " py; lx = px; ly = py; n++
+}
+END {
+    flush()
+    printf "<path fill=\"%s\" stroke=\"%s\" stroke-width=\"1\" stroke-linejoin=\"round\" d=\"%s\"/>\n", \
+        fill, fill, path
+}
+AWK
+hex() { IFS=/ read -r red green blue <<<"$1"; printf '#%02x%02x%02x' "$red" "$green" "$blue"; }
+{
+    echo '<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">'
+    echo "<circle cx=\"128\" cy=\"128\" r=\"127.5\" fill=\"$(hex 60/130/230)\"/>"
+    echo '<clipPath id="globe"><circle cx="128" cy="128" r="127.5"/></clipPath>'
+    echo '<g clip-path="url(#globe)">'
+    for continent in EU AF AS NA SA; do
+        gmt coast -E=$continent -M | gmt simplify -T40k |
+            awk -v lon0=15 -v lat0=25 -v cx=128 -v cy=128 -v r=127.5 \
+                -v fill="$(hex "${!continent}")" -f globe.awk
+    done
+    echo '</g></svg>'
+} > "$out/globe.svg"
 
 identify "$out"/*

@@ -26,10 +26,14 @@ void applyLook(QWidget *widget, const ControlLayout &layout)
     if (!layout.toolTip.isEmpty())
         widget->setToolTip(layout.toolTip.toString());
     if (layout.background) {
+        // A fixed background keeps the dark text it was chosen for: a dark colour scheme's light
+        // text would be unreadable on it. Selections keep the scheme's colours.
         QPalette palette = widget->palette();
         const QColor colour = QColor::fromRgb(*layout.background);
         palette.setColor(QPalette::Base, colour);
         palette.setColor(QPalette::Window, colour);
+        palette.setColor(QPalette::Text, Qt::black);
+        palette.setColor(QPalette::WindowText, Qt::black);
         widget->setPalette(palette);
     }
 }

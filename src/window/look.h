@@ -16,7 +16,8 @@ class Control;
 
 // How the window's widgets take the look the window description gives their controls.
 QFont toQFont(const FontSpec &wanted);
-// Object name, font, tool tip and background colour of the control.
+// Object name, font, tool tip and background colour of the control; a control with a background
+// of its own also gets dark text.
 void applyLook(QWidget *widget, const ControlLayout &layout);
 // Puts the widget where the control stands now, offset by the inside of its container.
 void place(QWidget *widget, const Control &control, QPoint offset = {});

@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "controls/controls.h"
+#include "window/application.h"
 #include "window/key_preview.h"
 #include "window/local_time_label.h"
 #include "window/look.h"
@@ -10,6 +11,7 @@
 #include "window/zone_bar_widget.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
@@ -35,7 +37,7 @@ MainWindow::MainWindow(Form1 &form, const localtime::LocalTimeReadout::Clock &cl
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(window.caption.toString());
     setFont(toQFont(window.font));
-    setWindowIcon(QIcon(QStringLiteral(":/images/globe.png")));
+    setWindowIcon(programIcon());
     resize(toPixels(window.clientWidth), toPixels(window.clientHeight));
 
     TextBoxWidget *search = addTextBox(form.Text1);

@@ -1,0 +1,35 @@
+#include "window/application.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace orbisco::ui {
+
+void setUpApplication(QApplication &app)
+{
+    // Qt's xcb platform reports the application name as the window's class.
+    QApplication::setApplicationName(QLatin1StringView(windowClass));
+    QApplication::setApplicationVersion(QStringLiteral(ORBISCO_VERSION));
+    QGuiApplication::setDesktopFileName(QLatin1StringView(desktopEntryId));
+    QApplication::setWindowIcon(programIcon());
+
+    // Without Debian's Qt translations (qt6-translations-l10n) Qt's texts stay English.
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_de"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+QIcon programIcon()
+{
+    QIcon icon(QStringLiteral(":/images/globe.png"));
+    for (const int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/images/globe-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace orbisco::ui
