@@ -105,17 +105,6 @@ TEST(CommandLine, OnlyALoneOptionAsksForUsageOrVersion)
         EXPECT_EQ(request(search), Search) << ::testing::PrintToString(search);
 }
 
-TEST(CommandLine, UsageNamesEveryOptionAndHowToQuit)
-{
-    const QString usage = usageText();
-    for (const auto *said :
-         {"--help", "-h", "--version", "-v", "Esc", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"})
-        EXPECT_TRUE(usage.contains(QLatin1StringView(said))) << said;
-    EXPECT_TRUE(usage.endsWith(u'\n'));
-    EXPECT_TRUE(versionText().startsWith(u"Orbisco "_s));
-    EXPECT_TRUE(versionText().endsWith(u'\n'));
-}
-
 TEST(Escape, EndsTheProgramWithAnyModifiers)
 {
     for (const int shift : {0, 1, 2, 4, 7}) {

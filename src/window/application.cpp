@@ -13,7 +13,6 @@ void setUpApplication(QApplication &app)
     QApplication::setApplicationName(QLatin1StringView(windowClass));
     QApplication::setApplicationVersion(QStringLiteral(ORBISCO_VERSION));
     QGuiApplication::setDesktopFileName(QLatin1StringView(desktopEntryId));
-    QApplication::setWindowIcon(programIcon());
 
     // Without Debian's Qt translations (qt6-translations-l10n) Qt's texts stay English.
     auto *translator = new QTranslator(&app);

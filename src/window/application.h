@@ -1,8 +1,8 @@
 // How the program presents itself to the desktop. Qt names a program after its executable and
 // speaks English in its own texts; this gives the application object the program's name, version
 // and desktop entry (the Wayland app id and the X11 window class the desktop matches with the
-// entry), its icon in every size, and Qt's own texts (the text boxes' context menu) in German, like
-// the captions.
+// entry) and Qt's own texts (the text boxes' context menu) in German, like the captions; and the
+// window its icon in every size.
 #pragma once
 
 class QApplication;
