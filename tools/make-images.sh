@@ -156,9 +156,9 @@ done
 cat > globe.awk <<'AWK'
 # Projects multisegment lon/lat polygons orthographically onto a globe of radius r centred at
 # (cx, cy) and prints them as one SVG path. A point on the far side is moved along its azimuth
-# to the rim, so a polygon that crosses the rim follows it.
+# to the rim, so a polygon that crosses the rim follows it; one wholly on the far side is left out.
 BEGIN { d = atan2(0, -1) / 180; sinP0 = sin(lat0 * d); cosP0 = cos(lat0 * d) }
-function flush() { if (n >= 3) path = path seg "Z"; seg = ""; n = 0; lx = ly = "" }
+function flush() { if (n >= 3 && seen) path = path seg "Z"; seg = ""; n = seen = 0; lx = ly = "" }
 /^>/ { flush(); next }
 /^#/ { next }
 {
@@ -166,6 +166,8 @@ function flush() { if (n >= 3) path = path seg "Z"; seg = ""; n = 0; lx = ly = "
     x = cos(phi) * sin(lam); y = cosP0 * sin(phi) - sinP0 * cos(phi) * cos(lam)
     if (sinP0 * sin(phi) + cosP0 * cos(phi) * cos(lam) < 0) {
         len = sqrt(x * x + y * y); if (len > 0) { x /= len; y /= len }
+    } else {
+        seen = 1
     }
     px = sprintf("%.1f", cx + r * x); py = sprintf("%.1f", cy - r * y)
     if (px == lx && py == ly) next
@@ -181,14 +183,15 @@ hex() { IFS=/ read -r red green blue <<<"$1"; printf '#%02x%02x%02x' "$red" "$gr
 {
     echo '<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">'
     echo "<circle cx=\"128\" cy=\"128\" r=\"127.5\" fill=\"$(hex 60/130/230)\"/>"
-    echo '<clipPath id="globe"><circle cx="128" cy="128" r="127.5"/></clipPath>'
-    echo '<g clip-path="url(#globe)">'
     for continent in EU AF AS NA SA; do
         gmt coast -E=$continent -M | gmt simplify -T40k |
             awk -v lon0=15 -v lat0=25 -v cx=128 -v cy=128 -v r=127.5 \
                 -v fill="$(hex "${!continent}")" -f globe.awk
     done
-    echo '</g></svg>'
+    # The rim in the ocean's colour covers the strokes of land behind the rim, which would show
+    # as hairlines there; no clip path, which not every icon renderer knows.
+    echo "<circle cx=\"128\" cy=\"128\" r=\"127.25\" fill=\"none\" stroke=\"$(hex 60/130/230)\" stroke-width=\"1.5\"/>"
+    echo '</svg>'
 } > "$out/globe.svg"
 
 identify "$out"/*
