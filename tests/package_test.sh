@@ -112,4 +112,16 @@ xvfb-run -a -s '-screen 0 800x600x24' bash -c '
     timeout 10 xdotool search --sync --class "^$class\$" >/dev/null; found=$?
     kill $! 2>/dev/null; exit $found' ||
     fail "no window of class $class (the entry's StartupWMClass) appeared"
+
+# On Wayland the desktop matches the window by its app id: the entry's name. Qt's Wayland client
+# says which it sets when asked to log its protocol.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+weston --backend=headless-backend.so --socket=orbisco-test --idle-time=0 >"$work/weston" 2>&1 &
+compositor=$!
+for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/orbisco-test" ] && break; sleep 0.1; done
+appId=$( { WAYLAND_DISPLAY=orbisco-test WAYLAND_DEBUG=client QT_QPA_PLATFORM=wayland \
+    timeout 3 "$program" 2>&1 || true; } | sed -n 's/.*set_app_id("\(.*\)").*/\1/p' | head -1)
+kill "$compositor" 2>/dev/null || true
+[ "$appId" = "$id" ] || fail "the Wayland app id is '$appId', not the entry's name $id"
 echo "package: passed"
