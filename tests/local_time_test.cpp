@@ -4,6 +4,7 @@
 
 #include "localtime/country_time.h"
 #include "localtime/local_time_readout.h"
+#include "localtime/minute_clock.h"
 #include "localtime/zone_directory.h"
 
 #include <gtest/gtest.h>
@@ -186,24 +187,25 @@ TEST_F(LocalTimeReadoutTest, FollowsTheShownCountryAndTheMinute)
     // Germany, half a minute before the spring switch to summer time.
     QDateTime now = utc(2026, 3, 29, 0, 59, 30);
     auto form = loadedForm(u"germany"_s);
-    LocalTimeReadout readout(*form, [&now] { return now; });
+    MinuteClock clock([&now] { return now; });
+    LocalTimeReadout readout(*form, clock);
     EXPECT_TRUE(readout.text().isEmpty()) << "no lookup before start()";
-    EXPECT_EQ(readout.aimedWait(), -1);
-    readout.start();
+    EXPECT_EQ(clock.aimedWait(), -1);
+    clock.start();
     EXPECT_EQ(readout.text(), u"Ortszeit: So. 01:59"_s);
-    EXPECT_EQ(readout.aimedWait(), 30000);
+    EXPECT_EQ(clock.aimedWait(), 30000);
 
     now = utc(2026, 3, 29, 1, 0, 0, 5); // the timer fires at the minute
-    readout.refresh();
+    clock.tick();
     EXPECT_EQ(readout.text(), u"Ortszeit: So. 03:00"_s);
     EXPECT_TRUE(readout.details().contains(u"Sommerzeit"_s));
-    EXPECT_EQ(readout.aimedWait(), 59995);
+    EXPECT_EQ(clock.aimedWait(), 59995);
 
     now = utc(2026, 3, 29, 21, 59, 0); // midnight in Berlin
-    readout.refresh();
+    clock.tick();
     EXPECT_EQ(readout.text(), u"Ortszeit: So. 23:59"_s);
     now = utc(2026, 3, 29, 22, 0, 0);
-    readout.refresh();
+    clock.tick();
     EXPECT_EQ(readout.text(), u"Ortszeit: Mo. 00:00"_s);
 
     // The details panel's country: another search, an entry without a record, an empty list.
@@ -221,10 +223,10 @@ TEST_F(LocalTimeReadoutTest, FollowsTheShownCountryAndTheMinute)
 
 TEST_F(LocalTimeReadoutTest, EveryEntryWithoutRecordOrZoneSaysQuestionMark)
 {
-    const QDateTime now = kWinter;
     auto form = loadedForm();
-    LocalTimeReadout readout(*form, [&now] { return now; });
-    readout.start();
+    MinuteClock clock([] { return kWinter; });
+    LocalTimeReadout readout(*form, clock);
+    clock.start();
     QStringList unknown;
     for (qint16 i = 0; i < form->List1.ListCount(); ++i) {
         form->List1.setListIndex(i);
@@ -232,4 +234,41 @@ TEST_F(LocalTimeReadoutTest, EveryEntryWithoutRecordOrZoneSaysQuestionMark)
             unknown << form->List1.List(i).right(2);
     }
     EXPECT_EQ(unknown, (QStringList{u"BV"_s, u"FX"_s, u"HM"_s, u"NT"_s, u"SU"_s}));
+}
+
+TEST(LocalTime, TheSunAtEachZonesPlace)
+{
+    ZoneDirectory directory;
+    const auto readout = [&directory](const QString &code, const QDateTime &at) {
+        return readoutAt(code, QString(), directory.zones(code), at, directory.places());
+    };
+    // Berlin on 9 December 2026 (PyEphem: sunrise 08:04:47, sunset 15:52:39) and 14 July 2026
+    // (05:00:36, 21:23:31).
+    const Readout germany = readout(u"DE"_s, utc(2026, 12, 9, 14, 37));
+    EXPECT_EQ(germany.details,
+              u"UTC+01:00 Europe/Berlin: Mi. 15:37, Tag, Sonnenaufgang 08:05, "
+              "Sonnenuntergang 15:53"_s);
+    EXPECT_EQ(germany.text, u"Ortszeit: Mi. 15:37"_s) << "the read-out's own text is unchanged";
+    EXPECT_TRUE(readout(u"DE"_s, utc(2026, 12, 9, 15, 0)).details.contains(u", Dämmerung, "_s));
+    EXPECT_TRUE(readout(u"DE"_s, utc(2026, 12, 9, 20, 0)).details.contains(u", Nacht, "_s));
+    EXPECT_EQ(readout(u"DE"_s, utc(2026, 7, 14, 13, 32)).details,
+              u"UTC+02:00 Europe/Berlin: Di. 15:32, Sommerzeit, Tag, Sonnenaufgang 05:01, "
+              "Sonnenuntergang 21:24"_s);
+
+    // Longyearbyen, at 78° N: polar night in December, midnight sun in June.
+    EXPECT_TRUE(readout(u"SJ"_s, utc(2026, 12, 9, 12, 0)).details.endsWith(u", Nacht, Polarnacht"_s));
+    EXPECT_TRUE(readout(u"SJ"_s, utc(2026, 6, 21, 0, 0)).details.endsWith(u", Tag, Mitternachtssonne"_s));
+
+    // Every zone with a place is a spot on the map, with its line; the offsets' lines are theirs.
+    ASSERT_EQ(germany.spots.size(), 2u);
+    EXPECT_EQ(germany.spots[0].zoneId, "Europe/Berlin");
+    EXPECT_EQ(germany.spots[1].zoneId, "Europe/Busingen");
+    EXPECT_NEAR(germany.spots[1].place.latitude, 47.7, 0.01);
+    EXPECT_TRUE(germany.details.endsWith(germany.spots[0].line));
+    EXPECT_EQ(readout(u"US"_s, kWinter).spots.size(), directory.zones(u"US"_s).size());
+
+    // A zone without a place keeps its line as it was.
+    EXPECT_EQ(readoutAt(u"DE"_s, u"+01:00"_s, directory.zones(u"DE"_s), kWinter, ZonePlaces())
+                  .details,
+              u"UTC+01:00 Europe/Berlin: Mi. 14:32"_s);
 }

@@ -17,7 +17,7 @@ protected:
 
     // clock: the instant now for the local time and the map's column times; the system's if empty.
     void open(const QString &commandLine = {},
-              const orbisco::localtime::LocalTimeReadout::Clock &clock = {})
+              const orbisco::localtime::MinuteClock::Clock &clock = {})
     {
         m_window.reset();
         m_form = std::make_unique<orbisco::Form1>(commandLine);

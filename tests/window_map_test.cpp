@@ -46,11 +46,13 @@ class MapTest : public WindowFixture
     Q_OBJECT
 
 private:
+    // Opens the window at m_now, and waits for its clock to start, after the first paint.
     void open(const QString &commandLine = {})
     {
-        const QDateTime now(QDate(2026, 1, 14), QTime(13, 32), Qt::UTC);
-        WindowFixture::open(commandLine, [now] { return now; });
+        WindowFixture::open(commandLine, [this] { return m_now; });
+        QTRY_VERIFY(m_window->localTime().isStarted());
     }
+    QDateTime m_now{QDate(2026, 1, 14), QTime(13, 32), Qt::UTC};
     QWidget *map() { return widget<QWidget>("Picture1"); }
 
     Shown shown()
@@ -71,6 +73,24 @@ private:
 
     // A point of the map widget, x counted in pixels of the picture (inside the 2-pixel frame).
     static QPoint atPicture(int x) { return QPoint(2 + x, 2 + 150); }
+    static constexpr QPoint kInside{2, 2};
+
+    // The picture pixel of a place, by the way the picture is drawn: a Miller map of 84° N to
+    // 66° S on 329 rows below 14 rows of numbers, 360° of longitude from -172.5° on 615 columns.
+    static QPoint onPicture(double latitude, double longitude)
+    {
+        const auto miller = [](double degrees) {
+            return 1.25 * std::log(std::tan(M_PI / 4 + 0.4 * degrees * M_PI / 180));
+        };
+        const double x = std::fmod(longitude + 172.5 + 360, 360) / 360 * 615;
+        const double y = 14 + (miller(84) - miller(latitude)) / (miller(84) - miller(-66)) * 329;
+        return QPoint(int(x), int(y));
+    }
+
+    static double luminance(QRgb colour)
+    {
+        return 0.2126 * qRed(colour) + 0.7152 * qGreen(colour) + 0.0722 * qBlue(colour);
+    }
 
     QString toolTipAt(QPoint point)
     {
@@ -84,11 +104,12 @@ private:
         return QAccessible::queryAccessibleInterface(map())->text(QAccessible::Description);
     }
 
-    // The zone named at the start of a tool tip or description: "UTC+5", "UTC-11", "UTC±0".
+    // The zone named at the start of a description or of a tool tip's column line (its last):
+    // "UTC+5", "UTC-11", "UTC±0".
     static int zoneNamed(const QString &text)
     {
-        const QRegularExpressionMatch m
-            = QRegularExpression(u"^UTC(?:±0|([+-]\\d+))"_s).match(text);
+        const QRegularExpressionMatch m = QRegularExpression(u"^UTC(?:±0|([+-]\\d+))"_s)
+                                              .match(text.section(u'\n', -1));
         return m.captured(1).toInt();
     }
 
@@ -203,6 +224,64 @@ private slots:
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(map(), &leave);
         QCOMPARE(map()->grab().toImage(), before);
+    }
+
+    void nightIsDarkAndDayIsThePicture()
+    {
+        // The March equinox of 2026 at noon UTC: the sun overhead near (0°, 1.8° E); Germany shown,
+        // its bar in the column of UTC+1.
+        m_now = QDateTime(QDate(2026, 3, 20), QTime(12, 0), Qt::UTC);
+        open(u"germany"_s);
+        const QImage picture(u":/images/map.jpg"_s);
+        const QImage drawn = map()->grab().toImage();
+        // Picture pixels: the sun's place, the opposite place (180° away, wrapped to the right
+        // edge), and both in the number band at the top.
+        const QPoint noon = onPicture(0, 1.8);
+        const QPoint midnight = onPicture(0, -178.2);
+        QCOMPARE(drawn.pixel(noon + kInside), picture.pixel(noon));
+        QVERIFY2(luminance(drawn.pixel(midnight + kInside)) <= luminance(picture.pixel(midnight)) / 2,
+                 qPrintable(u"%1 %2"_s.arg(luminance(drawn.pixel(midnight + kInside)))
+                                .arg(luminance(picture.pixel(midnight)))));
+        for (const QPoint &band : {QPoint(noon.x(), 5), QPoint(midnight.x(), 5)})
+            QCOMPARE(drawn.pixel(band + kInside), picture.pixel(band));
+
+        // Twelve hours on, at the next tick, night and day have changed places.
+        m_now = m_now.addSecs(12 * 3600);
+        m_window->minuteClock().tick();
+        const QImage later = map()->grab().toImage();
+        QCOMPARE(later.pixel(midnight + kInside), picture.pixel(midnight));
+        QVERIFY(luminance(later.pixel(noon + kInside)) <= luminance(picture.pixel(noon)) / 2);
+    }
+
+    void dotsStandAtTheShownCountrysZones()
+    {
+        m_now = QDateTime(QDate(2026, 3, 20), QTime(12, 0), Qt::UTC); // Europe in daylight
+        open(u"germany"_s);
+        const QImage picture(u":/images/map.jpg"_s);
+        // Berlin and Büsingen, from zone.tab: on the picture's German land (Europe is green), and
+        // drawn white with a dark rim.
+        const QPoint berlin = onPicture(52.5, 13.0 + 22 / 60.0);
+        const QPoint busingen = onPicture(47.0 + 42 / 60.0, 8.0 + 41 / 60.0);
+        for (const QPoint &place : {berlin, busingen}) {
+            const QColor land = picture.pixelColor(place);
+            QVERIFY2(land.green() > 2 * land.red() && land.green() > 2 * land.blue(),
+                     qPrintable(land.name()));
+            QCOMPARE(map()->grab().toImage().pixelColor(place + kInside), QColor(Qt::white));
+        }
+        // A dot's tool tip: the zone's line from the read-out, then the column's.
+        const QString tip = toolTipAt(berlin + kInside + QPoint(3, 1));
+        QVERIFY2(tip.startsWith(u"Europe/Berlin: Fr. 13:00, Tag, Sonnenaufgang "_s), qPrintable(tip));
+        QVERIFY2(tip.section(u'\n', 1).startsWith(u"UTC+1 · 13:00 · "_s), qPrintable(tip));
+        QVERIFY(m_window->localTime().details().contains(tip.section(u'\n', 0, 0)));
+        QVERIFY(!toolTipAt(berlin + kInside + QPoint(5, 0)).contains(u"Berlin"_s));
+
+        // No dots while the details panel shows "?"; Japan has one.
+        m_form->Text1.setText(u"fx"_s);
+        QCOMPARE(widget<QLineEdit>("Text2")->text(), u"?"_s);
+        QCOMPARE(map()->grab().toImage().pixel(berlin + kInside), picture.pixel(berlin));
+        m_form->Text1.setText(u"japan"_s);
+        const QPoint tokyo = onPicture(35.0 + 39 / 60.0, 139.0 + 44 / 60.0);
+        QCOMPARE(map()->grab().toImage().pixelColor(tokyo + kInside), QColor(Qt::white));
     }
 };
 

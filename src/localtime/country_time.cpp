@@ -1,5 +1,7 @@
 #include "localtime/country_time.h"
 
+#include "map/sun.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -40,7 +42,56 @@ void addOffsetsOfYear(const QTimeZone &zone, const QDateTime &yearStart, QList<i
         offsets.append(change.offsetFromUtc);
 }
 
+// "Tag, Sonnenaufgang 08:05, Sonnenuntergang 15:53": the sun at a place now, and its events on
+// the zone's date there.
+QString sunText(map::GeoPoint place, const ZoneTime &time, const QDateTime &instant)
+{
+    static const QString kStates[] = {QStringLiteral("Tag"), QStringLiteral("Dämmerung"),
+                                      QStringLiteral("Nacht")};
+    const double altitude = map::sunAt(instant.toMSecsSinceEpoch()).altitudeAt(place);
+    QString text = kStates[int(map::dayState(altitude))];
+    const map::SunEvents events = map::sunEventsOn(place, time.local.date(), time.zone);
+    if (!events.valid)
+        return text;
+    // To the nearest minute.
+    const auto minute = [](const QDateTime &at) {
+        return at.addSecs(30).toString(QStringLiteral("HH:mm"));
+    };
+    if (events.sunrise)
+        text += QStringLiteral(", Sonnenaufgang ") + minute(*events.sunrise);
+    if (events.sunset)
+        text += QStringLiteral(", Sonnenuntergang ") + minute(*events.sunset);
+    if (!events.sunrise && !events.sunset)
+        text += events.upAllDate ? QStringLiteral(", Mitternachtssonne")
+                                 : QStringLiteral(", Polarnacht");
+    return text;
+}
+
 } // namespace
+
+std::optional<ZoneTime> zoneTimeAt(const QTimeZone &zone, const QDateTime &instant)
+{
+    if (!instant.isValid())
+        return std::nullopt;
+    const QDateTime utc = instant.toUTC();
+    const QTimeZone::OffsetData now = zone.offsetData(utc);
+    const QDateTime local = utc.toTimeZone(zone);
+    if (!now.atUtc.isValid() || now.offsetFromUtc == kInvalidSeconds || !local.isValid())
+        return std::nullopt; // the zone's data say nothing of this instant
+    return ZoneTime{zone, zone.id(), now.offsetFromUtc, now.daylightTimeOffset > 0, local};
+}
+
+QString zoneLine(const ZoneTime &time, const std::optional<map::GeoPoint> &place,
+                 const QDateTime &instant)
+{
+    QString line = QStringLiteral("%1: %2").arg(QString::fromLatin1(time.zoneId),
+                                                 german().toString(time.local, u"ddd HH:mm"));
+    if (time.summerTime)
+        line += QStringLiteral(", Sommerzeit");
+    if (place)
+        line += QStringLiteral(", ") + sunText(*place, time, instant);
+    return line;
+}
 
 CountryTime countryTimeAt(const QList<QTimeZone> &zones, const QDateTime &instant)
 {
@@ -51,17 +102,14 @@ CountryTime countryTimeAt(const QList<QTimeZone> &zones, const QDateTime &instan
     const QDateTime yearStart(QDate(utc.date().year(), 1, 1), QTime(0, 0), Qt::UTC);
 
     for (const QTimeZone &zone : zones) {
-        const QTimeZone::OffsetData now = zone.offsetData(utc);
-        const QDateTime local = utc.toTimeZone(zone);
-        if (!now.atUtc.isValid() || now.offsetFromUtc == kInvalidSeconds || !local.isValid())
-            continue; // the zone's data say nothing of this instant
+        std::optional<ZoneTime> now = zoneTimeAt(zone, utc);
+        if (!now)
+            continue;
         addOffsetsOfYear(zone, yearStart, time.offsetsThisYear);
 
-        const auto same
-            = std::ranges::find(time.offsets, now.offsetFromUtc, &ZoneTime::offsetSeconds);
+        const auto same = std::ranges::find(time.offsets, now->offsetSeconds, &ZoneTime::offsetSeconds);
         if (same == time.offsets.end())
-            time.offsets.push_back(
-                {zone.id(), now.offsetFromUtc, now.daylightTimeOffset > 0, local});
+            time.offsets.push_back(std::move(*now));
     }
     std::ranges::sort(time.offsets, {}, &ZoneTime::offsetSeconds);
     std::ranges::sort(time.offsetsThisYear);
@@ -107,21 +155,23 @@ QList<BuiltInOffset> builtInOffsets(QStringView text)
 }
 
 Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QTimeZone> &zones,
-                  const QDateTime &instant)
+                  const QDateTime &instant, const ZonePlaces &places)
 {
     const QString unknown = QStringLiteral("Ortszeit: ?");
     if (code.isEmpty())
-        return {unknown, QStringLiteral("Für diesen Eintrag gibt es keine Angaben.")};
+        return {unknown, QStringLiteral("Für diesen Eintrag gibt es keine Angaben."), {}};
     const QList<BuiltInOffset> builtIn = builtInOffsets(builtInOffset);
     if (builtIn.isEmpty() && !builtInOffset.isEmpty()) {
         return {unknown,
                 QStringLiteral("Die eingebaute Angabe %1 ist keine lesbare Zeitzone.")
-                    .arg(builtInOffset)};
+                    .arg(builtInOffset),
+                {}};
     }
     const CountryTime time = countryTimeAt(zones, instant);
     if (!time.known()) {
         return {unknown,
-                QStringLiteral("Die Zeitzonendatenbank kennt für %1 keine Zeitzone.").arg(code)};
+                QStringLiteral("Die Zeitzonendatenbank kennt für %1 keine Zeitzone.").arg(code),
+                {}};
     }
 
     const QLocale locale = german();
@@ -139,12 +189,8 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
 
     QStringList lines;
     for (const ZoneTime &zone : time.offsets) {
-        QString line = QStringLiteral("UTC%1 %2: %3")
-                           .arg(writtenOffset(zone.offsetSeconds), QString::fromLatin1(zone.zoneId),
-                                locale.toString(zone.local, QStringLiteral("ddd HH:mm")));
-        if (zone.summerTime)
-            line += QStringLiteral(", Sommerzeit");
-        lines.append(line);
+        lines.append(QStringLiteral("UTC%1 ").arg(writtenOffset(zone.offsetSeconds))
+                     + zoneLine(zone, places.place(zone.zoneId), instant));
     }
     for (const BuiltInOffset &value : builtIn) {
         if (!time.offsetsThisYear.contains(value.seconds)) {
@@ -154,6 +200,14 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
         }
     }
     readout.details = lines.join(u'\n');
+
+    for (const QTimeZone &zone : zones) {
+        const std::optional<map::GeoPoint> place = places.place(zone.id());
+        if (!place)
+            continue;
+        if (const std::optional<ZoneTime> now = zoneTimeAt(zone, instant))
+            readout.spots.push_back({now->zoneId, *place, zoneLine(*now, place, instant)});
+    }
     return readout;
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "localtime/zone_places.h"
+#include "map/projection.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -14,6 +17,7 @@ namespace orbisco::localtime {
 // What one of a country's UTC offsets means now: one zone that has it, and its local time.
 struct ZoneTime
 {
+    QTimeZone zone;
     QByteArray zoneId;
     int offsetSeconds = 0;
     bool summerTime = false; // daylight saving time ahead of standard time is in effect
@@ -32,6 +36,15 @@ struct CountryTime
 // The country's time at `instant`. A zone that cannot say its time then (an instant beyond the
 // range its data covers) is left out; an invalid instant knows no zone.
 CountryTime countryTimeAt(const QList<QTimeZone> &zones, const QDateTime &instant);
+
+// One zone's time at `instant`; empty when its data say nothing of that instant.
+std::optional<ZoneTime> zoneTimeAt(const QTimeZone &zone, const QDateTime &instant);
+
+// What a zone's line says of it at `instant`, the zone's place known or not:
+// "Europe/Berlin: Mi. 15:37, Tag, Sonnenaufgang 08:05, Sonnenuntergang 15:53" ("Sommerzeit"
+// right after the time where it applies); without a place, only the zone and its time.
+QString zoneLine(const ZoneTime &time, const std::optional<map::GeoPoint> &place,
+                 const QDateTime &instant);
 
 // A written UTC offset in seconds: "+04:30", "-11:00", "+06"; empty if it is none.
 std::optional<int> offsetSeconds(QStringView text);
@@ -56,12 +69,22 @@ struct Readout
     // time, marked "Sommerzeit" where that applies, and a line for each value of the built-in
     // offset that none of the country's zones uses this year. Or why there is no time.
     QString details;
+
+    // Each of the country's zones with a place in zone.tab, with its line.
+    struct Spot
+    {
+        QByteArray zoneId;
+        map::GeoPoint place;
+        QString line;
+    };
+    std::vector<Spot> spots;
 };
 
 // code: the code of the shown record, empty when the panel shows "?"; builtInOffset: the
-// record's own offset text; zones: the country's zones.
+// record's own offset text; zones: the country's zones; places: where the zones lie, for the sun
+// there.
 Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QTimeZone> &zones,
-                  const QDateTime &instant);
+                  const QDateTime &instant, const ZonePlaces &places = {});
 
 // Milliseconds from `now` to the start of the next minute, 1 to 60,000: a minute's display is
 // due again then, and midnight and daylight saving switches fall on whole minutes.

@@ -4,46 +4,35 @@
 
 namespace orbisco::localtime {
 
-LocalTimeReadout::LocalTimeReadout(Form1 &form, Clock clock, ZoneDirectory::OpenZone openZone,
+LocalTimeReadout::LocalTimeReadout(Form1 &form, MinuteClock &clock, ZoneDirectory directory,
                                    QObject *parent)
     : QObject(parent)
-    , m_clock(std::move(clock))
-    , m_directory(std::move(openZone))
+    , m_clock(clock)
+    , m_directory(std::move(directory))
     , m_code(form.shownCode())
     , m_offset(form.shownOffset())
 {
-    if (!m_clock)
-        m_clock = &QDateTime::currentDateTimeUtc;
-    m_timer.setSingleShot(true);
-    m_timer.setTimerType(Qt::PreciseTimer); // never early: a minute shows when it has begun
-    connect(&m_timer, &QTimer::timeout, this, &LocalTimeReadout::refresh);
+    connect(&clock, &MinuteClock::ticked, this, &LocalTimeReadout::refresh);
     connect(&form, &Form1::countryShown, this, &LocalTimeReadout::follow);
-}
-
-void LocalTimeReadout::start()
-{
-    if (m_started)
-        return;
-    m_started = true;
-    refresh();
 }
 
 void LocalTimeReadout::follow(const QString &code, const QString &offset)
 {
     m_code = code;
     m_offset = offset;
-    if (m_started)
-        refresh();
+    if (m_clock.isStarted())
+        refresh(m_clock.instant());
 }
 
-void LocalTimeReadout::refresh()
+void LocalTimeReadout::refresh(const QDateTime &instant)
 {
-    const QDateTime now = m_clock();
     static const QList<QTimeZone> kNoZones;
     const QList<QTimeZone> &zones = m_code.isEmpty() ? kNoZones : m_directory.zones(m_code);
-    Readout readout = readoutAt(m_code, m_offset, zones, now);
-    m_timer.start(msecsToNextMinute(now));
-    if (readout.text == m_readout.text && readout.details == m_readout.details)
+    Readout readout = readoutAt(m_code, m_offset, zones, instant, m_directory.places());
+    if (readout.text == m_readout.text && readout.details == m_readout.details
+        && readout.spots.size() == m_readout.spots.size()
+        && std::ranges::equal(readout.spots, m_readout.spots, {}, &Readout::Spot::line,
+                              &Readout::Spot::line))
         return;
     m_readout = std::move(readout);
     emit changed();

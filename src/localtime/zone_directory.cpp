@@ -4,7 +4,7 @@
 
 namespace orbisco::localtime {
 
-QLocale::Territory territoryOf(QStringView code)
+QStringView currentCode(QStringView code)
 {
     // Codes withdrawn from ISO 3166-1 that the built-in records still use.
     static constexpr std::pair<QStringView, QStringView> kSuccessors[] = {
@@ -13,17 +13,23 @@ QLocale::Territory territoryOf(QStringView code)
         {u"ZR", u"CD"},
         {u"AN", u"CW"},
     };
-    if (code.size() != 2)
-        return QLocale::AnyTerritory;
     for (const auto &[withdrawn, successor] : kSuccessors) {
         if (code == withdrawn)
-            return QLocale::codeToTerritory(successor);
+            return successor;
     }
-    return QLocale::codeToTerritory(code);
+    return code;
 }
 
-ZoneDirectory::ZoneDirectory(OpenZone openZone)
+QLocale::Territory territoryOf(QStringView code)
+{
+    if (code.size() != 2)
+        return QLocale::AnyTerritory;
+    return QLocale::codeToTerritory(currentCode(code));
+}
+
+ZoneDirectory::ZoneDirectory(OpenZone openZone, QString zoneTab)
     : m_openZone(std::move(openZone))
+    , m_zoneTab(std::move(zoneTab))
 {
     if (!m_openZone)
         m_openZone = [](const QByteArray &ianaId) { return QTimeZone(ianaId); };
@@ -46,6 +52,13 @@ const QList<QTimeZone> &ZoneDirectory::zones(const QString &code)
         }
     }
     return *m_zones.emplace(code, std::move(zones));
+}
+
+const ZonePlaces &ZoneDirectory::places()
+{
+    if (!m_places)
+        m_places = ZonePlaces::fromFile(m_zoneTab);
+    return *m_places;
 }
 
 } // namespace orbisco::localtime

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "localtime/zone_places.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -8,12 +10,16 @@
 #include <QTimeZone>
 
 #include <functional>
+#include <optional>
 
 namespace orbisco::localtime {
 
-// The territory of a record's two-letter code in Qt's locale database. A code the database no
-// longer knows goes to its successor where there is one (UK to GB, TP to TL, ZR to CD, AN to
-// CW); any other unknown code has no territory (AnyTerritory), never a guess.
+// The code a country has today: a record's code withdrawn from ISO 3166-1 goes to its successor
+// where there is one (UK to GB, TP to TL, ZR to CD, AN to CW); any other code stays as it is.
+QStringView currentCode(QStringView code);
+
+// The territory of a record's two-letter code in Qt's locale database, by its current code; any
+// code the database does not know has no territory (AnyTerritory), never a guess.
 QLocale::Territory territoryOf(QStringView code);
 
 // The time zones of each country, from the system's time-zone database, looked up once per code
@@ -24,14 +30,19 @@ public:
     using OpenZone = std::function<QTimeZone(const QByteArray &ianaId)>;
 
     // openZone makes a zone from its id; the default reads the system database. A zone that
-    // cannot be read (a missing or corrupt data file) is invalid and left out.
-    explicit ZoneDirectory(OpenZone openZone = {});
+    // cannot be read (a missing or corrupt data file) is invalid and left out. zoneTab: the file
+    // of the zones' places, the system's by default.
+    explicit ZoneDirectory(OpenZone openZone = {}, QString zoneTab = ZonePlaces::systemFile());
 
     // The country's readable zones, in the database's order of ids; empty when it has none.
     const QList<QTimeZone> &zones(const QString &code);
+    // The zones' places, read from zone.tab when first asked for.
+    const ZonePlaces &places();
 
 private:
     OpenZone m_openZone;
+    QString m_zoneTab;
+    std::optional<ZonePlaces> m_places;
     QHash<QString, QList<QTimeZone>> m_zones;
 };
 

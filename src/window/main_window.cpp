@@ -27,11 +27,11 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
     : MainWindow(form, {}, parent)
 {}
 
-MainWindow::MainWindow(Form1 &form, const localtime::LocalTimeReadout::Clock &clock,
-                       QWidget *parent)
+MainWindow::MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, QWidget *parent)
     : QWidget(parent)
     , m_form(form)
-    , m_localTime(form, clock)
+    , m_clock(clock)
+    , m_localTime(form, m_clock)
 {
     const WindowLayout &window = windowLayout();
     setObjectName(QStringLiteral("Form1"));
@@ -64,7 +64,7 @@ MainWindow::MainWindow(Form1 &form, const localtime::LocalTimeReadout::Clock &cl
         edit->setAccessibleName(caption->Caption().chopped(1)); // without the colon
     }
 
-    addMap(clock);
+    addMap();
     addLocalTime();
     setTabOrder();
     new KeyPreview(this, form);
@@ -154,10 +154,10 @@ void MainWindow::addResultList()
     });
 }
 
-void MainWindow::addMap(const localtime::LocalTimeReadout::Clock &clock)
+void MainWindow::addMap()
 {
     PictureBox &map = m_form.Picture1;
-    m_map = new MapWidget(m_form, clock, this);
+    m_map = new MapWidget(m_form, m_clock, m_localTime, this);
     applyLook(m_map, map.layout());
     m_map->setAccessibleName(QStringLiteral("Weltkarte"));
     m_map->setPixmap(pixmapFor(m_map, QStringLiteral(":/images/map.jpg")));
@@ -203,9 +203,10 @@ void MainWindow::addLocalTime()
 
     connect(&m_localTime, &localtime::LocalTimeReadout::changed, m_localTimeLabel,
             [this] { m_localTimeLabel->showTime(m_localTime.text(), m_localTime.details()); });
-    // The first look into the time-zone database waits until the window has been painted.
+    // The first look into the time-zone database and at the sun waits until the window has been
+    // painted.
     m_localTimeLabel->onFirstPaint
-        = [this] { QMetaObject::invokeMethod(&m_localTime, "start", Qt::QueuedConnection); };
+        = [this] { QMetaObject::invokeMethod(&m_clock, "start", Qt::QueuedConnection); };
 }
 
 void MainWindow::setTabOrder()

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "localtime/local_time_readout.h"
+#include "localtime/minute_clock.h"
 
 #include <QWidget>
 
@@ -33,10 +34,11 @@ public:
     explicit MainWindow(Form1 &form, QWidget *parent = nullptr);
     // clock: the instant now, for the local time and the map's column times (the system's clock
     // by default).
-    MainWindow(Form1 &form, const localtime::LocalTimeReadout::Clock &clock,
-               QWidget *parent = nullptr);
+    MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, QWidget *parent = nullptr);
 
     const localtime::LocalTimeReadout &localTime() const { return m_localTime; }
+    // What the local time, the map's shading and its tool tips follow.
+    localtime::MinuteClock &minuteClock() { return m_clock; }
 
     // Puts the window at the centre of the screen it is on.
     void centreOnScreen();
@@ -48,13 +50,14 @@ private:
     TextBoxWidget *addTextBox(TextBox &box);
     QLabel *addLabel(Label &label);
     void addResultList();
-    void addMap(const localtime::LocalTimeReadout::Clock &clock);
+    void addMap();
     void addLocalTime();
     void setTabOrder();
 
     Form1 &m_form;
     QListWidget *m_list = nullptr;
     MapWidget *m_map = nullptr;
+    localtime::MinuteClock m_clock;
     localtime::LocalTimeReadout m_localTime;
     LocalTimeLabel *m_localTimeLabel = nullptr;
     bool m_shown = false;

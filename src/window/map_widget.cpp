@@ -4,6 +4,8 @@
 #include "controls/checked.h"
 #include "controls/window_layout.h"
 #include "map/column_info.h"
+#include "map/daylight.h"
+#include "map/projection.h"
 #include "map/zone_geometry.h"
 #include "window/input_codes.h"
 #include "window/look.h"
@@ -18,20 +20,93 @@
 
 namespace orbisco::ui {
 
-MapWidget::MapWidget(Form1 &form, localtime::LocalTimeReadout::Clock clock, QWidget *parent)
+namespace {
+
+// The dots: about 5 pixels across; taken by the pointer within 4 pixels.
+constexpr double kDotRadius = 2.5;
+constexpr double kDotReach = 4.0;
+
+} // namespace
+
+MapWidget::MapWidget(Form1 &form, const localtime::MinuteClock &clock,
+                     const localtime::LocalTimeReadout &readout, QWidget *parent)
     : QLabel(parent)
     , m_form(form)
-    , m_clock(std::move(clock))
+    , m_clock(clock)
+    , m_readout(readout)
 {
-    if (!m_clock)
-        m_clock = &QDateTime::currentDateTimeUtc;
     m_counts.fill(-1);
+    // Nothing of the sun or the zones before the clock starts, after the first paint.
+    connect(&clock, &localtime::MinuteClock::ticked, this, &MapWidget::shadeFor);
+    connect(&readout, &localtime::LocalTimeReadout::changed, this, &MapWidget::placeDots);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAccessibleDescription(map::columnDescription(m_focusZone, entryCount(m_focusZone)));
+}
+
+QRectF MapWidget::pictureRect() const
+{
+    return QRectF(contentsRect().topLeft(), pixmap().deviceIndependentSize());
+}
+
+QRectF MapWidget::bandRect() const
+{
+    const QRectF picture = pictureRect();
+    return QRectF(picture.left(), picture.top() + picture.height() * map::kBandTop,
+                  picture.width(), picture.height() * (map::kBandBottom - map::kBandTop));
+}
+
+void MapWidget::shadeFor(const QDateTime &instant)
+{
+    const QRectF band = bandRect();
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = (band.size() * ratio).toSize();
+    if (size.isEmpty() || !instant.isValid()) {
+        m_shade = QImage();
+    } else {
+        if (m_shade.size() != size)
+            m_shade = QImage(size, QImage::Format_Alpha8);
+        map::shadeBand(map::sunAt(instant.toMSecsSinceEpoch()),
+                       std::span<uchar>(m_shade.bits(), size_t(m_shade.sizeInBytes())),
+                       size.width(), size.height(), m_shade.bytesPerLine());
+        m_shade.setDevicePixelRatio(ratio);
+    }
+    update(band.toAlignedRect());
+}
+
+void MapWidget::placeDots()
+{
+    for (const QPointF &dot : m_dots)
+        update(QRectF(dot - QPointF(4, 4), QSizeF(8, 8)).toAlignedRect());
+    m_dots.clear();
+    const QRectF picture = pictureRect();
+    for (const localtime::Readout::Spot &spot : m_readout.spots()) {
+        const std::optional<map::PicturePoint> at = map::picturePoint(spot.place);
+        // A place off the map keeps its slot, far away, so dots and spots stay in step.
+        m_dots.push_back(at ? QPointF(picture.left() + at->x * picture.width(),
+                                      picture.top() + at->y * picture.height())
+                            : QPointF(-1e6, -1e6));
+        update(QRectF(m_dots.back() - QPointF(4, 4), QSizeF(8, 8)).toAlignedRect());
+    }
+}
+
+const localtime::Readout::Spot *MapWidget::spotAt(QPointF position) const
+{
+    const std::vector<localtime::Readout::Spot> &spots = m_readout.spots();
+    const localtime::Readout::Spot *nearest = nullptr;
+    double nearestDistance = kDotReach;
+    for (size_t i = 0; i < m_dots.size() && i < spots.size(); ++i) {
+        const QPointF apart = m_dots[i] - position;
+        const double distance = std::hypot(apart.x(), apart.y());
+        if (distance <= nearestDistance) {
+            nearest = &spots[i];
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
 }
 
 float MapWidget::twipsFromPictureLeft(QPointF position) const
@@ -98,9 +173,13 @@ bool MapWidget::event(QEvent *event)
         const auto *help = static_cast<QHelpEvent *>(event);
         const std::optional<qint16> zone = zoneAt(help->pos());
         if (zone) {
-            QToolTip::showText(help->globalPos(),
-                               map::columnToolTip(*zone, m_clock(), entryCount(*zone)), this,
-                               columnRect(*zone));
+            QString text = map::columnToolTip(*zone, m_clock.instant(), entryCount(*zone));
+            QRect area = columnRect(*zone);
+            if (const localtime::Readout::Spot *spot = spotAt(help->pos())) {
+                text.prepend(spot->line + u'\n');
+                area = QRect(help->pos() - QPoint(4, 4), QSize(9, 9));
+            }
+            QToolTip::showText(help->globalPos(), text, this, area);
         } else {
             QToolTip::hideText();
         }
@@ -168,6 +247,9 @@ void MapWidget::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
     QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    if (!m_shade.isNull())
+        painter.drawImage(bandRect(), m_shade);
     if (m_hoverZone) {
         QColor light = palette().color(QPalette::Base);
         light.setAlpha(70);
@@ -177,8 +259,17 @@ void MapWidget::paintEvent(QPaintEvent *event)
         QColor highlight = palette().color(QPalette::Highlight);
         highlight.setAlpha(90);
         painter.fillRect(columnRect(m_focusZone), highlight);
-        drawFocusFrame(this, painter, contentsRect());
     }
+    if (!m_dots.empty()) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0x20, 0x20, 0x20), 1.0));
+        painter.setBrush(Qt::white);
+        for (const QPointF &dot : m_dots)
+            painter.drawEllipse(dot, kDotRadius, kDotRadius);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    }
+    if (hasFocus())
+        drawFocusFrame(this, painter, contentsRect());
 }
 
 } // namespace orbisco::ui

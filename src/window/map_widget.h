@@ -5,16 +5,24 @@
 //   tool tip names it ("UTC+5 · 19:32 · 8 Länder"); nothing else changes before a press;
 // - with the focus, a focus frame and a focus column, moved by Left, Right, Home and End; Space
 //   and Return press the middle of that column, through the same MouseDown;
-// - the focus column as accessible description ("UTC+5, 8 Länder"), which Qt announces.
-// Which column a position or key means, and what a column lists, the core decides.
+// - the focus column as accessible description ("UTC+5, 8 Länder"), which Qt announces;
+// - night and twilight laid over the picture where the sun is down, renewed with the window's
+//   minute clock;
+// - a dot at the place of each zone of the shown country; the tool tip near a dot starts with
+//   the zone's line from the local-time read-out (its time and the sun there).
+// Which column a position or key means, what a column lists, how dark a place is and where a
+// place lies on the picture, the core decides.
 #pragma once
 
 #include "localtime/local_time_readout.h"
+#include "localtime/minute_clock.h"
 
+#include <QImage>
 #include <QLabel>
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace orbisco {
 class Form1;
@@ -25,8 +33,16 @@ namespace orbisco::ui {
 class MapWidget : public QLabel
 {
 public:
-    // clock: UTC now, for the time of a column.
-    MapWidget(Form1 &form, localtime::LocalTimeReadout::Clock clock, QWidget *parent);
+    // clock: the window's minute clock, for the time of a column and the sun; readout: the shown
+    // country's zones with their places and lines.
+    MapWidget(Form1 &form, const localtime::MinuteClock &clock,
+              const localtime::LocalTimeReadout &readout, QWidget *parent);
+
+    // The picture's rectangle in the widget, and the map band's within it.
+    QRectF pictureRect() const;
+    QRectF bandRect() const;
+    // Where the dots of the shown country's zones stand, in widget coordinates.
+    const std::vector<QPointF> &dots() const { return m_dots; }
 
 protected:
     bool event(QEvent *event) override;
@@ -47,9 +63,16 @@ private:
     int entryCount(qint16 zone);
     void setHoverZone(std::optional<qint16> zone);
     void setFocusZone(qint16 zone);
+    void shadeFor(const QDateTime &instant);
+    void placeDots();
+    // The shown country's zone whose dot is nearest a position, within reach of the pointer.
+    const localtime::Readout::Spot *spotAt(QPointF position) const;
 
     Form1 &m_form;
-    localtime::LocalTimeReadout::Clock m_clock;
+    const localtime::MinuteClock &m_clock;
+    const localtime::LocalTimeReadout &m_readout;
+    QImage m_shade; // the band's darkness at the last tick, black of varying opacity
+    std::vector<QPointF> m_dots; // one per spot of the readout, empty where off the map
     qint16 m_focusZone = 0;
     std::optional<qint16> m_hoverZone;
     std::array<int, 24> m_counts; // entries a press lists, per column; -1 until first asked

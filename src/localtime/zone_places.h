@@ -1,0 +1,43 @@
+#pragma once
+
+#include "map/projection.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace orbisco::localtime {
+
+// A place written as in ISO 6709, the way the time-zone database writes them: "+5230+01322"
+// (±DDMM±DDDMM) or "-720041+0023206" (±DDMMSS±DDDMMSS), minutes and seconds sexagesimal. Empty
+// for anything else, or for a place off the Earth.
+std::optional<map::GeoPoint> iso6709Place(QStringView text);
+
+// The principal place of each time zone, from the time-zone database's zone.tab: one line a zone,
+// "code<TAB>coordinates<TAB>zone id[<TAB>comment]", filed under the country whose zone it is.
+class ZonePlaces
+{
+public:
+    // Where the system keeps zone.tab: where Qt itself reads it.
+    static QString systemFile();
+
+    // No places.
+    ZonePlaces() = default;
+    // The places of the zone.tab text; comments and malformed lines are skipped.
+    static ZonePlaces fromText(QStringView text);
+    // The places of a zone.tab file; a missing or unreadable file, or anything but a regular file,
+    // gives no places.
+    static ZonePlaces fromFile(const QString &path);
+
+    // The place of a zone; empty when zone.tab has none.
+    std::optional<map::GeoPoint> place(const QByteArray &zoneId) const;
+    qsizetype size() const { return m_places.size(); }
+
+private:
+    QHash<QByteArray, map::GeoPoint> m_places;
+};
+
+} // namespace orbisco::localtime

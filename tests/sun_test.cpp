@@ -1,0 +1,252 @@
+// The sun, the map's projection and the zones' places, on a fixed clock. The sun is checked
+// against PyEphem's (tests/data/sun_reference.tsv, made by tools/sun-reference.py), never against
+// its own formulas.
+#include "localtime/country_time.h"
+#include "localtime/zone_directory.h"
+#include "localtime/zone_places.h"
+#include "map/daylight.h"
+#include "map/projection.h"
+#include "map/sun.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimeZone>
+
+#include <sys/stat.h>
+
+#include <cmath>
+
+using namespace orbisco;
+using namespace orbisco::map;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList referenceRows(QStringView kind)
+{
+    QFile file(QStringLiteral(ORBISCO_SUN_REFERENCE));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList rows;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.startsWith(kind) && line.mid(kind.size(), 1) == u"\t"_s)
+            rows.append(line);
+    }
+    return rows;
+}
+
+qint64 msecs(int year, int month, int day, int hour, int minute)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC).toMSecsSinceEpoch();
+}
+
+double arcMinutes(double degrees)
+{
+    return std::abs(degrees) * 60.0;
+}
+
+} // namespace
+
+TEST(Sun, OverheadWhereTheEphemerisPutsIt)
+{
+    const QStringList rows = referenceRows(u"subsolar");
+    ASSERT_EQ(rows.size(), 5);
+    for (const QString &row : rows) {
+        const QStringList field = row.split(u'\t');
+        const QDateTime at = QDateTime::fromString(field[1], Qt::ISODate);
+        const SunPosition sun = sunAt(at.toMSecsSinceEpoch());
+        double east = sun.subsolar.longitude - field[3].toDouble();
+        east -= 360.0 * std::round(east / 360.0);
+        EXPECT_LT(arcMinutes(sun.subsolar.latitude - field[2].toDouble()), 1.0) << row.toStdString();
+        // A quarter of a minute of time is 3.75 arc minutes of longitude.
+        EXPECT_LT(arcMinutes(east), 3.75) << row.toStdString();
+        EXPECT_NEAR(sun.altitudeAt(sun.subsolar), 90.0, 0.01);
+        EXPECT_NEAR(sun.altitudeAt({-sun.subsolar.latitude, sun.subsolar.longitude + 180}), -90.0,
+                    0.01);
+    }
+}
+
+TEST(Sun, RisesAndSetsWithinAMinuteOfTheEphemeris)
+{
+    const QStringList rows = referenceRows(u"events");
+    ASSERT_GE(rows.size(), 12);
+    for (const QString &row : rows) {
+        const QStringList field = row.split(u'\t');
+        const QTimeZone zone(field[1].toLatin1());
+        const QDate date = QDate::fromString(field[4], Qt::ISODate);
+        const SunEvents events
+            = sunEventsOn({field[2].toDouble(), field[3].toDouble()}, date, zone);
+        ASSERT_TRUE(events.valid) << row.toStdString();
+        const auto check = [&](const std::optional<QDateTime> &event, const QString &expected,
+                               const char *what) {
+            SCOPED_TRACE(what);
+            if (expected == u"-"_s) {
+                EXPECT_FALSE(event) << row.toStdString() << " " << event->toString().toStdString();
+                return;
+            }
+            ASSERT_TRUE(event) << row.toStdString();
+            const QDateTime reference(date, QTime::fromString(expected, u"HH:mm:ss"), zone);
+            EXPECT_LE(std::abs(event->secsTo(reference)), 60)
+                << row.toStdString() << " got " << event->toString(Qt::ISODate).toStdString();
+            EXPECT_EQ(event->date(), date);
+        };
+        check(events.sunrise, field[5], "sunrise");
+        check(events.sunset, field[6], "sunset");
+        if (field[7] != u"-"_s) {
+            EXPECT_EQ(events.upAllDate, field[7] == u"up"_s) << row.toStdString();
+        }
+    }
+}
+
+TEST(Sun, DayStatesAndShadeByAltitude)
+{
+    EXPECT_EQ(dayState(-0.8), DayState::Day);
+    EXPECT_EQ(dayState(-0.9), DayState::Twilight);
+    EXPECT_EQ(dayState(-6.0), DayState::Twilight);
+    EXPECT_EQ(dayState(-6.1), DayState::Night);
+
+    EXPECT_EQ(shadeOpacity(-0.8), 0) << "the picture itself while the sun is up";
+    EXPECT_EQ(shadeOpacity(45), 0);
+    // Black at this opacity leaves at most half of any colour's brightness.
+    EXPECT_GE(shadeOpacity(-18.5), 128);
+    EXPECT_EQ(shadeOpacity(-18.5), shadeOpacity(-90));
+    int darker = 0;
+    for (double altitude = -0.9; altitude > -18; altitude -= 0.5) {
+        EXPECT_GT(shadeOpacity(altitude), darker - 1) << altitude;
+        darker = shadeOpacity(altitude);
+    }
+    EXPECT_GT(shadeOpacity(-9), 0);
+    EXPECT_LT(shadeOpacity(-9), shadeOpacity(-18.5));
+}
+
+TEST(Sun, FarFromTodayAndAtTheEdgesOfTheEarth)
+{
+    const QTimeZone utc = QTimeZone::utc();
+    for (const qint64 at : {msecs(1901, 1, 1, 0, 0), msecs(2100, 6, 1, 12, 0),
+                            msecs(9999, 12, 31, 23, 59), msecs(1, 1, 1, 0, 0)}) {
+        const SunPosition sun = sunAt(at);
+        EXPECT_TRUE(std::isfinite(sun.declination) && std::isfinite(sun.subsolar.longitude));
+        EXPECT_LE(std::abs(sun.declination), 23.5);
+        for (const GeoPoint place : {GeoPoint{90, 0}, GeoPoint{-90, 0}, GeoPoint{0, 180},
+                                     GeoPoint{0, -180}, GeoPoint{89.99, 179.99}}) {
+            EXPECT_TRUE(std::isfinite(sun.altitudeAt(place)));
+            const QDate date = QDateTime::fromMSecsSinceEpoch(at, Qt::UTC).date();
+            const SunEvents events = sunEventsOn(place, date, utc);
+            EXPECT_TRUE(events.valid);
+        }
+    }
+    // The North Pole has one sunrise a year, near the March equinox.
+    int sunrises = 0;
+    for (QDate day(2026, 1, 1); day.year() == 2026; day = day.addDays(1))
+        sunrises += sunEventsOn({90, 0}, day, utc).sunrise ? 1 : 0;
+    EXPECT_EQ(sunrises, 1);
+    EXPECT_FALSE(sunEventsOn({52, 13}, QDate(), utc).valid) << "a date that is none";
+    EXPECT_FALSE(sunEventsOn({NAN, 13}, QDate(2026, 1, 1), utc).valid);
+}
+
+TEST(Projection, PlacesOnThePicture)
+{
+    // Greenwich on the equator: the middle of the UTC±0 column, 11.5 of 24 columns from the left.
+    const std::optional<PicturePoint> greenwich = picturePoint({0, 0});
+    ASSERT_TRUE(greenwich);
+    EXPECT_NEAR(greenwich->x * 24, 11.5, 1e-9);
+    // The band's edges are 84° N and 66° S; beyond them, no place on the map.
+    EXPECT_NEAR(picturePoint({84, 0})->y * kPictureHeight, 14.0, 1e-9);
+    EXPECT_NEAR(picturePoint({-66, 0})->y * kPictureHeight, 343.0, 1e-9);
+    EXPECT_FALSE(picturePoint({84.01, 0}));
+    EXPECT_FALSE(picturePoint({-78, 166}));
+    EXPECT_FALSE(picturePoint({NAN, 0}));
+    // Miller: the equator lies nearer the south edge than the north one.
+    EXPECT_GT(greenwich->y * kPictureHeight, 14 + 329 / 2.0);
+    // West of the left edge wraps to the right; the date line lies in the UTC+12 column.
+    EXPECT_NEAR(picturePoint({0, -172.5})->x, 0.0, 1e-12);
+    EXPECT_NEAR(picturePoint({0, -175})->x, 1.0 - 2.5 / 360, 1e-12);
+    EXPECT_NEAR(picturePoint({0, 180})->x, picturePoint({0, -180})->x, 1e-12);
+    EXPECT_EQ(int(picturePoint({0, 179.9})->x * 24), 23);
+    // New Delhi lies in the column of UTC+5, Tokyo in that of UTC+9.
+    EXPECT_EQ(int(picturePoint({28.6, 77.2})->x * 24) - 11, 5);
+    EXPECT_EQ(int(picturePoint({35.65, 139.74})->x * 24) - 11, 9);
+
+    for (const GeoPoint place : {GeoPoint{52.5, 13.37}, GeoPoint{-33.87, 151.2},
+                                 GeoPoint{61.2, -149.9}, GeoPoint{-65.9, -172.4}}) {
+        const GeoPoint back = geoPoint(*picturePoint(place));
+        EXPECT_NEAR(back.latitude, place.latitude, 1e-9);
+        EXPECT_NEAR(back.longitude, place.longitude, 1e-9);
+    }
+}
+
+TEST(Projection, TheImageGeneratorDrawsWithTheSameNumbers)
+{
+    QFile script(QStringLiteral(ORBISCO_IMAGE_GENERATOR));
+    ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(script.readAll());
+    const auto number = [&text](const QString &name) {
+        const QRegularExpressionMatch match
+            = QRegularExpression(u"\\n"_s + name + u"=([0-9]+)"_s).match(text);
+        return match.hasMatch() ? match.captured(1).toInt() : -1;
+    };
+    EXPECT_EQ(number(u"width"_s), kPictureWidth);
+    EXPECT_EQ(number(u"top_band"_s), kTopBandHeight);
+    EXPECT_EQ(number(u"map_height"_s), kMapBandHeight);
+    EXPECT_EQ(number(u"bottom_band"_s), kBottomBandHeight);
+    const QString region = u"R=-R%1/%2/%3/%4"_s.arg(kWestEdge).arg(kEastEdge).arg(kSouthEdge).arg(
+        kNorthEdge);
+    EXPECT_TRUE(text.contains(region)) << region.toStdString();
+    EXPECT_TRUE(text.contains(u"-JJ"_s)) << "Miller's projection";
+}
+
+TEST(ZonePlaces, Iso6709)
+{
+    const std::optional<GeoPoint> berlin = localtime::iso6709Place(u"+5230+01322");
+    ASSERT_TRUE(berlin);
+    EXPECT_DOUBLE_EQ(berlin->latitude, 52.5);
+    EXPECT_DOUBLE_EQ(berlin->longitude, 13 + 22 / 60.0);
+    const std::optional<GeoPoint> troll = localtime::iso6709Place(u"-720041+0023206");
+    ASSERT_TRUE(troll);
+    EXPECT_DOUBLE_EQ(troll->latitude, -(72 + 41 / 3600.0));
+    EXPECT_DOUBLE_EQ(troll->longitude, 2 + 32 / 60.0 + 6 / 3600.0);
+    const std::optional<GeoPoint> west = localtime::iso6709Place(u"-1410-17042");
+    ASSERT_TRUE(west);
+    EXPECT_DOUBLE_EQ(west->longitude, -(170 + 42 / 60.0));
+
+    for (QStringView bad : {u"", u"+5230", u"+5230+1322", u"+5260+01322", u"+9130+01322",
+                            u"+5230+18100", u"+523000+01322", u"5230+01322", u"+52a0+01322",
+                            u"+5230+01322+", u"+5230-013220", u"+52300+013220"})
+        EXPECT_FALSE(localtime::iso6709Place(bad)) << bad.toString().toStdString();
+}
+
+TEST(ZonePlaces, ReadFromZoneTab)
+{
+    const localtime::ZonePlaces places = localtime::ZonePlaces::fromText(
+        u"# comment\tline\n"
+        "DE\t+5230+01322\tEurope/Berlin\tmost of Germany\n"
+        "DE\t+4742+00841\tEurope/Busingen\r\n"
+        "XX\t+9930+01322\tBad/Latitude\n"
+        "XX\t+5230+01322\n"
+        "\n"
+        "XXX\t+5230+01322\tBad/Code\n"
+        "AQ\t-720041+0023206\tAntarctica/Troll\tTroll"_s);
+    EXPECT_EQ(places.size(), 3);
+    EXPECT_TRUE(places.place("Europe/Busingen"));
+    EXPECT_TRUE(places.place("Antarctica/Troll"));
+    EXPECT_FALSE(places.place("Bad/Latitude"));
+
+    // The system's file has every zone Qt gives a country, and its places lie on the Earth.
+    localtime::ZoneDirectory directory;
+    EXPECT_GT(directory.places().size(), 300);
+    for (const QString &code : {u"DE"_s, u"US"_s, u"UK"_s, u"RU"_s, u"KI"_s}) {
+        for (const QTimeZone &zone : directory.zones(code))
+            EXPECT_TRUE(directory.places().place(zone.id())) << zone.id().toStdString();
+    }
+
+    // No file, a folder, or a pipe that nobody writes to: no places, and no wait.
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(u"zone.tab"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(localtime::ZonePlaces::fromFile(pipe).size(), 0);
+    EXPECT_EQ(localtime::ZonePlaces::fromFile(folder.path()).size(), 0);
+    EXPECT_EQ(localtime::ZonePlaces::fromFile(folder.filePath(u"none"_s)).size(), 0);
+}
