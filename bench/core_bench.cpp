@@ -1,9 +1,14 @@
-// What one keystroke, one map press, the start-up and a country's local time cost in the core,
-// without a display.
+// What one keystroke, one map press, the start-up, a country's local time, a minute's shading of
+// the map and the reading of zone.tab cost in the core, without a display.
 #include "form1_probe.h"
 
 #include "localtime/country_time.h"
 #include "localtime/zone_directory.h"
+#include "localtime/zone_places.h"
+#include "map/daylight.h"
+#include "map/projection.h"
+
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -54,9 +59,36 @@ void localTime(benchmark::State &state, const QString &code, const QString &offs
     localtime::ZoneDirectory directory;
     const QList<QTimeZone> &zones = directory.zones(code);
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(localtime::readoutAt(code, offset, zones, now));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            localtime::readoutAt(code, offset, zones, now, directory.places()));
+    }
     state.counters["zones"] = double(zones.size());
+}
+
+// The shade of the whole map band at a device pixel ratio of 1 or 2: what each minute costs.
+void shadeMap(benchmark::State &state)
+{
+    const int ratio = int(state.range(0));
+    const int width = map::kPictureWidth * ratio;
+    const int height = map::kMapBandHeight * ratio;
+    std::vector<uchar> pixels(size_t(width) * size_t(height));
+    qint64 at = QDateTime::currentMSecsSinceEpoch();
+    for (auto _ : state) {
+        map::shadeBand(map::sunAt(at), pixels, width, height, width);
+        at += 60'000;
+        benchmark::DoNotOptimize(pixels.data());
+    }
+    state.counters["pixels"] = double(pixels.size());
+}
+
+// Reading the system's zone.tab, as the first look at a country's places does once.
+void readZoneTab(benchmark::State &state)
+{
+    const QString path = localtime::ZonePlaces::systemFile();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(localtime::ZonePlaces::fromFile(path));
+    state.counters["places"] = double(localtime::ZonePlaces::fromFile(path).size());
 }
 
 } // namespace
@@ -69,5 +101,7 @@ BENCHMARK_CAPTURE(keystroke, text_ger, u"ger"_s);
 BENCHMARK(formLoad);
 BENCHMARK(mapPressBusiestColumn);
 BENCHMARK(showCountry);
+BENCHMARK(shadeMap)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(readZoneTab)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 // What the person's input costs in the real window, on Qt's offscreen platform: a keystroke that
 // changes the shown country (the list, the read-outs, the marker, the local time and the repaint),
-// and a pointer move over the map (the hovered column, its highlight and the repaint).
+// a pointer move over the map (the hovered column, its highlight and the repaint), and the
+// window's minute tick (the local time, the map's shading and its repaint).
 #include "app/form1.h"
 #include "window/main_window.h"
 
@@ -70,8 +71,22 @@ void pointerMoveOverTheMap(benchmark::State &state)
     }
 }
 
+// A tick of the minute clock with the United States shown (29 zones, their sun and their dots),
+// at the screen's device pixel ratio (QT_SCALE_FACTOR=2 for a dense screen).
+void minuteTick(benchmark::State &state)
+{
+    OpenWindow open;
+    open.form.Text1.setText(QStringLiteral("united states"));
+    for (auto _ : state) {
+        open.window.minuteClock().tick();
+        QApplication::processEvents(); // and the repaint
+    }
+    state.counters["ratio"] = open.window.devicePixelRatioF();
+}
+
 } // namespace
 
+BENCHMARK(minuteTick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(keystrokeChangingTheCountry)->Unit(benchmark::kMicrosecond);
 BENCHMARK(pointerMoveOverTheMap)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

@@ -2,7 +2,8 @@
 # missing ones. Installs nothing that is already there.
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-liberation tzdata qt6-translations-l10n)
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xfonts-base xdotool imagemagick tesseract-ocr file
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xfonts-base xdotool faketime imagemagick
+    tesseract-ocr file
     tesseract-ocr-eng desktop-file-utils valgrind clang libclang-rt-14-dev clang-format clang-tidy
     dpkg-dev lintian appstream man-db librsvg2-bin weston qt6-wayland)
 

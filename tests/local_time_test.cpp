@@ -256,8 +256,10 @@ TEST(LocalTime, TheSunAtEachZonesPlace)
               "Sonnenuntergang 21:24"_s);
 
     // Longyearbyen, at 78° N: polar night in December, midnight sun in June.
-    EXPECT_TRUE(readout(u"SJ"_s, utc(2026, 12, 9, 12, 0)).details.endsWith(u", Nacht, Polarnacht"_s));
-    EXPECT_TRUE(readout(u"SJ"_s, utc(2026, 6, 21, 0, 0)).details.endsWith(u", Tag, Mitternachtssonne"_s));
+    EXPECT_TRUE(
+        readout(u"SJ"_s, utc(2026, 12, 9, 12, 0)).details.endsWith(u", Nacht, Polarnacht"_s));
+    EXPECT_TRUE(
+        readout(u"SJ"_s, utc(2026, 6, 21, 0, 0)).details.endsWith(u", Tag, Mitternachtssonne"_s));
 
     // Every zone with a place is a spot on the map, with its line; the offsets' lines are theirs.
     ASSERT_EQ(germany.spots.size(), 2u);
@@ -268,7 +270,7 @@ TEST(LocalTime, TheSunAtEachZonesPlace)
     EXPECT_EQ(readout(u"US"_s, kWinter).spots.size(), directory.zones(u"US"_s).size());
 
     // A zone without a place keeps its line as it was.
-    EXPECT_EQ(readoutAt(u"DE"_s, u"+01:00"_s, directory.zones(u"DE"_s), kWinter, ZonePlaces())
-                  .details,
-              u"UTC+01:00 Europe/Berlin: Mi. 14:32"_s);
+    EXPECT_EQ(
+        readoutAt(u"DE"_s, u"+01:00"_s, directory.zones(u"DE"_s), kWinter, ZonePlaces()).details,
+        u"UTC+01:00 Europe/Berlin: Mi. 14:32"_s);
 }

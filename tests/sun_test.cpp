@@ -60,7 +60,8 @@ TEST(Sun, OverheadWhereTheEphemerisPutsIt)
         const SunPosition sun = sunAt(at.toMSecsSinceEpoch());
         double east = sun.subsolar.longitude - field[3].toDouble();
         east -= 360.0 * std::round(east / 360.0);
-        EXPECT_LT(arcMinutes(sun.subsolar.latitude - field[2].toDouble()), 1.0) << row.toStdString();
+        EXPECT_LT(arcMinutes(sun.subsolar.latitude - field[2].toDouble()), 1.0)
+            << row.toStdString();
         // A quarter of a minute of time is 3.75 arc minutes of longitude.
         EXPECT_LT(arcMinutes(east), 3.75) << row.toStdString();
         EXPECT_NEAR(sun.altitudeAt(sun.subsolar), 90.0, 0.01);
@@ -192,8 +193,8 @@ TEST(Projection, TheImageGeneratorDrawsWithTheSameNumbers)
     EXPECT_EQ(number(u"top_band"_s), kTopBandHeight);
     EXPECT_EQ(number(u"map_height"_s), kMapBandHeight);
     EXPECT_EQ(number(u"bottom_band"_s), kBottomBandHeight);
-    const QString region = u"R=-R%1/%2/%3/%4"_s.arg(kWestEdge).arg(kEastEdge).arg(kSouthEdge).arg(
-        kNorthEdge);
+    const QString region
+        = u"R=-R%1/%2/%3/%4"_s.arg(kWestEdge).arg(kEastEdge).arg(kSouthEdge).arg(kNorthEdge);
     EXPECT_TRUE(text.contains(region)) << region.toStdString();
     EXPECT_TRUE(text.contains(u"-JJ"_s)) << "Miller's projection";
 }
@@ -220,15 +221,15 @@ TEST(ZonePlaces, Iso6709)
 
 TEST(ZonePlaces, ReadFromZoneTab)
 {
-    const localtime::ZonePlaces places = localtime::ZonePlaces::fromText(
-        u"# comment\tline\n"
-        "DE\t+5230+01322\tEurope/Berlin\tmost of Germany\n"
-        "DE\t+4742+00841\tEurope/Busingen\r\n"
-        "XX\t+9930+01322\tBad/Latitude\n"
-        "XX\t+5230+01322\n"
-        "\n"
-        "XXX\t+5230+01322\tBad/Code\n"
-        "AQ\t-720041+0023206\tAntarctica/Troll\tTroll"_s);
+    const localtime::ZonePlaces places
+        = localtime::ZonePlaces::fromText(u"# comment\tline\n"
+                                          "DE\t+5230+01322\tEurope/Berlin\tmost of Germany\n"
+                                          "DE\t+4742+00841\tEurope/Busingen\r\n"
+                                          "XX\t+9930+01322\tBad/Latitude\n"
+                                          "XX\t+5230+01322\n"
+                                          "\n"
+                                          "XXX\t+5230+01322\tBad/Code\n"
+                                          "AQ\t-720041+0023206\tAntarctica/Troll\tTroll"_s);
     EXPECT_EQ(places.size(), 3);
     EXPECT_TRUE(places.place("Europe/Busingen"));
     EXPECT_TRUE(places.place("Antarctica/Troll"));

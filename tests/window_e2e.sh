@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End to end: Orbisco in a real X server (Xvfb) with no window manager, driven by real input
-# (xdotool), read back from screenshots. Usage: window_e2e.sh path/to/orbisco path/to/map.jpg
+# (xdotool), read back from screenshots, on a clock set by faketime to the March equinox of 2026 at
+# noon UTC. Usage: window_e2e.sh path/to/orbisco path/to/map.jpg
 set -euo pipefail
 orbisco=$1
 map_image=$2
@@ -30,7 +31,8 @@ export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export DBUS_SESSION_BUS_ADDRESS=disabled: # no session bus to start, nor one left behind
 
-"$orbisco" &
+# The sun then stands over the Gulf of Guinea: day from 89° W to 93° E, night on the other side.
+FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f '@2026-03-20 12:00:00' "$orbisco" &
 app=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orbisco 1\.0$' | head -n 1) ||
     fail "no window named Orbisco 1.0 appeared"
@@ -62,16 +64,32 @@ expect_counter() {
 
 expect_counter "(243)"
 
-# The map stands at its place: the window's pixels there are the map image's, but for the zone
-# bar over +4 (blacked out in both) and the last image row, which the window's edge cuts off.
-no_bar=(-fill black -draw "rectangle 398,0 399,356")
-convert "$work/shot.png" -crop "615x357+$((X + 10))+$((Y + 202))" +repage "${no_bar[@]}" \
-    "$work/map_shown.png"
-convert "$map_image" -crop 615x357+0+0 +repage "${no_bar[@]}" "$work/map_expected.png"
-difference=$( (compare -metric RMSE "$work/map_shown.png" "$work/map_expected.png" null: 2>&1 || true) |
-    sed 's/.*(\(.*\))/\1/')
+# The map stands at its place: in daylight, the columns of UTC-5 to +5, the window's pixels there
+# are the map image's, but for the zone bar over +4 and the dot at Kabul (blacked out in both),
+# and the last image row, which the window's edge cuts off. At night, round the date line, they
+# are darker than the image. The shading comes just after the first paint: wait for it.
+masks=(-fill black -draw "rectangle 244,0 245,356" -draw "rectangle 252,141 266,156")
+convert "$map_image" -crop 281x357+154+0 +repage "${masks[@]}" "$work/day_expected.png"
+convert "$map_image" -crop 40x357+575+0 +repage "$work/night_expected.png"
+brightness() { convert "$1" -colorspace Gray -format '%[fx:mean]' info:; }
+night_expected=$(brightness "$work/night_expected.png")
+for _ in $(seq 25); do
+    shot
+    convert "$work/shot.png" -crop "281x357+$((X + 10 + 154))+$((Y + 202))" +repage "${masks[@]}" \
+        "$work/day_shown.png"
+    convert "$work/shot.png" -crop "40x357+$((X + 10 + 575))+$((Y + 202))" +repage \
+        "$work/night_shown.png"
+    difference=$( (compare -metric RMSE "$work/day_shown.png" "$work/day_expected.png" null: 2>&1 ||
+        true) | sed 's/.*(\(.*\))/\1/')
+    night=$(brightness "$work/night_shown.png")
+    awk -v d="$difference" -v n="$night" -v e="$night_expected" \
+        'BEGIN { exit !(d < 0.02 && n < 0.75 * e) }' && break
+    sleep 0.2
+done
 awk -v d="$difference" 'BEGIN { exit !(d < 0.02) }' ||
-    fail "the map area differs from the map image (normalised RMSE $difference)"
+    fail "the map's day differs from the map image (normalised RMSE $difference)"
+awk -v n="$night" -v e="$night_expected" 'BEGIN { exit !(n < 0.75 * e) }' ||
+    fail "the map's night is not darker than the map image ($night, image $night_expected)"
 
 # Typing into the search box, which has the focus.
 xdotool windowfocus --sync "$window"

@@ -108,8 +108,8 @@ private:
     // "UTC+5", "UTC-11", "UTC±0".
     static int zoneNamed(const QString &text)
     {
-        const QRegularExpressionMatch m = QRegularExpression(u"^UTC(?:±0|([+-]\\d+))"_s)
-                                              .match(text.section(u'\n', -1));
+        const QRegularExpressionMatch m
+            = QRegularExpression(u"^UTC(?:±0|([+-]\\d+))"_s).match(text.section(u'\n', -1));
         return m.captured(1).toInt();
     }
 
@@ -239,7 +239,8 @@ private slots:
         const QPoint noon = onPicture(0, 1.8);
         const QPoint midnight = onPicture(0, -178.2);
         QCOMPARE(drawn.pixel(noon + kInside), picture.pixel(noon));
-        QVERIFY2(luminance(drawn.pixel(midnight + kInside)) <= luminance(picture.pixel(midnight)) / 2,
+        QVERIFY2(luminance(drawn.pixel(midnight + kInside))
+                     <= luminance(picture.pixel(midnight)) / 2,
                  qPrintable(u"%1 %2"_s.arg(luminance(drawn.pixel(midnight + kInside)))
                                 .arg(luminance(picture.pixel(midnight)))));
         for (const QPoint &band : {QPoint(noon.x(), 5), QPoint(midnight.x(), 5)})
@@ -270,7 +271,8 @@ private slots:
         }
         // A dot's tool tip: the zone's line from the read-out, then the column's.
         const QString tip = toolTipAt(berlin + kInside + QPoint(3, 1));
-        QVERIFY2(tip.startsWith(u"Europe/Berlin: Fr. 13:00, Tag, Sonnenaufgang "_s), qPrintable(tip));
+        QVERIFY2(tip.startsWith(u"Europe/Berlin: Fr. 13:00, Tag, Sonnenaufgang "_s),
+                 qPrintable(tip));
         QVERIFY2(tip.section(u'\n', 1).startsWith(u"UTC+1 · 13:00 · "_s), qPrintable(tip));
         QVERIFY(m_window->localTime().details().contains(tip.section(u'\n', 0, 0)));
         QVERIFY(!toolTipAt(berlin + kInside + QPoint(5, 0)).contains(u"Berlin"_s));

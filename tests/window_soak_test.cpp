@@ -1,11 +1,13 @@
 // Ten thousand random actions on the real widgets, from a fixed seed: typing, pasting up to 1 MB,
-// deleting, arrow keys and clicks in the list, presses on the map and on the bar, focus changes.
+// deleting, arrow keys and clicks in the list, presses on the map and on the bar, focus changes,
+// and ticks of the window's minute clock, some of them to years far from today.
 // After each one the window must agree with itself and with the built-in records, and memory must
 // not creep.
 #include "app/form1.h"
 #include "data/builtin_data.h"
 #include "map/zone_geometry.h"
 #include "window/main_window.h"
+#include "window/map_widget.h"
 
 #include <QClipboard>
 #include <QHash>
@@ -14,6 +16,7 @@
 #include <QListWidget>
 #include <QTest>
 
+#include <cmath>
 #include <malloc.h>
 #include <random>
 #include <unistd.h>
@@ -86,7 +89,8 @@ private slots:
     {
         Form1 form;
         form.raiseLoad();
-        ui::MainWindow window(form);
+        QDateTime now(QDate(2026, 12, 9), QTime(15, 37), Qt::UTC);
+        ui::MainWindow window(form, [&now] { return now; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // The local time keeps each country's zones once looked up, and Qt each zone's data:
@@ -98,7 +102,7 @@ private slots:
 
         auto *search = window.findChild<QLineEdit *>(QStringLiteral("Text1"));
         auto *list = window.findChild<QListWidget *>(QStringLiteral("List1"));
-        auto *map = window.findChild<QLabel *>(QStringLiteral("Picture1"));
+        auto *map = window.findChild<ui::MapWidget *>(QStringLiteral("Picture1"));
         auto *counter = window.findChild<QLabel *>(QStringLiteral("CounterLabel"));
         auto *arrow = window.findChild<QWidget *>(QStringLiteral("Picture2"));
         auto *bar = window.findChild<QWidget *>(QStringLiteral("Line1"));
@@ -162,11 +166,23 @@ private slots:
                     = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
                 QTest::mouseClick(map, buttons[pick(3)], {},
                                   QPoint(pick(map->width()), pick(map->height())));
-            } else if (kind < 90) {
+            } else if (kind < 89) {
                 did = QStringLiteral("bar press");
                 if (bar->isVisible())
                     QTest::mouseClick(bar, Qt::LeftButton, {},
                                       QPoint(pick(2), pick(bar->height())));
+            } else if (kind < 93) {
+                // Mostly the next minutes; now and then a year far from today, and back.
+                static const QDateTime far[]
+                    = {QDateTime(QDate(1901, 1, 1), QTime(0, 0), Qt::UTC),
+                       QDateTime(QDate(2100, 6, 21), QTime(12, 0), Qt::UTC),
+                       QDateTime(QDate(9999, 12, 31), QTime(23, 59), Qt::UTC),
+                       QDateTime(QDate(2026, 12, 9), QTime(15, 37), Qt::UTC)};
+                now = pick(10) ? now.addSecs(60 * (1 + pick(600))) : far[pick(4)];
+                did = QStringLiteral("minute tick to %1").arg(now.toString(Qt::ISODate));
+                window.minuteClock().tick();
+                QTest::mouseMove(map, QPoint(pick(map->width()), pick(map->height())));
+                QApplication::processEvents();
             } else {
                 did = QStringLiteral("focus");
                 if (pick(2))
@@ -206,6 +222,12 @@ private slots:
             }
             QVERIFY2(arrow->isVisible() == markerShown, where);
             QVERIFY2(bar->isVisible() == markerShown, where);
+            // A dot for each zone with a place, each a number; one line for each in the details.
+            QVERIFY2(map->dots().size() == window.localTime().spots().size(), where);
+            for (const QPointF &dot : map->dots())
+                QVERIFY2(std::isfinite(dot.x()) && std::isfinite(dot.y()), where);
+            for (const auto &spot : window.localTime().spots())
+                QVERIFY2(spot.line.contains(QStringLiteral(": ")), where);
 
             if (action == 1000)
                 rssAfterFirstThousand = residentBytes(search);

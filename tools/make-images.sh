@@ -26,6 +26,9 @@ dpi=300    # of the PostScript rendering
 super=4    # drawn at four times the final size
 
 # --- Map layout (final pixels) -------------------------------------------------------------
+# The program places the sun's shade and the zones' dots by the same numbers: src/map/projection.h
+# holds them (the picture's size and bands, the latitudes and longitudes of its edges), and a core
+# test (Projection.TheImageGeneratorDrawsWithTheSameNumbers) fails if the two differ.
 width=615       # 24 columns of 25.625 pixels
 top_band=14     # column numbers above the map
 map_height=329  # Miller projection of 84N to 66S over 360 degrees of longitude

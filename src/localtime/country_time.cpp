@@ -46,17 +46,16 @@ void addOffsetsOfYear(const QTimeZone &zone, const QDateTime &yearStart, QList<i
 // the zone's date there.
 QString sunText(map::GeoPoint place, const ZoneTime &time, const QDateTime &instant)
 {
-    static const QString kStates[] = {QStringLiteral("Tag"), QStringLiteral("Dämmerung"),
-                                      QStringLiteral("Nacht")};
+    static const QString kStates[]
+        = {QStringLiteral("Tag"), QStringLiteral("Dämmerung"), QStringLiteral("Nacht")};
     const double altitude = map::sunAt(instant.toMSecsSinceEpoch()).altitudeAt(place);
     QString text = kStates[int(map::dayState(altitude))];
     const map::SunEvents events = map::sunEventsOn(place, time.local.date(), time.zone);
     if (!events.valid)
         return text;
     // To the nearest minute.
-    const auto minute = [](const QDateTime &at) {
-        return at.addSecs(30).toString(QStringLiteral("HH:mm"));
-    };
+    const auto minute
+        = [](const QDateTime &at) { return at.addSecs(30).toString(QStringLiteral("HH:mm")); };
     if (events.sunrise)
         text += QStringLiteral(", Sonnenaufgang ") + minute(*events.sunrise);
     if (events.sunset)
@@ -85,7 +84,7 @@ QString zoneLine(const ZoneTime &time, const std::optional<map::GeoPoint> &place
                  const QDateTime &instant)
 {
     QString line = QStringLiteral("%1: %2").arg(QString::fromLatin1(time.zoneId),
-                                                 german().toString(time.local, u"ddd HH:mm"));
+                                                german().toString(time.local, u"ddd HH:mm"));
     if (time.summerTime)
         line += QStringLiteral(", Sommerzeit");
     if (place)
@@ -107,7 +106,8 @@ CountryTime countryTimeAt(const QList<QTimeZone> &zones, const QDateTime &instan
             continue;
         addOffsetsOfYear(zone, yearStart, time.offsetsThisYear);
 
-        const auto same = std::ranges::find(time.offsets, now->offsetSeconds, &ZoneTime::offsetSeconds);
+        const auto same
+            = std::ranges::find(time.offsets, now->offsetSeconds, &ZoneTime::offsetSeconds);
         if (same == time.offsets.end())
             time.offsets.push_back(std::move(*now));
     }

@@ -54,8 +54,7 @@ double latitudeAtBand(double bandFraction)
 
 GeoPoint geoPoint(PicturePoint point)
 {
-    return {latitudeAtBand((point.y - kBandTop) / (kBandBottom - kBandTop)),
-            longitudeAt(point.x)};
+    return {latitudeAtBand((point.y - kBandTop) / (kBandBottom - kBandTop)), longitudeAt(point.x)};
 }
 
 } // namespace orbisco::map

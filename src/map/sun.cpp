@@ -54,8 +54,7 @@ SunPosition sunAt(qint64 msecsSinceEpoch)
     const double meanAnomaly = 357.52911 + t * (35999.05029 - 0.0001537 * t);
     const double eccentricity = 0.016708634 - t * (0.000042037 + 0.0000001267 * t);
     const double centre = sinDeg(meanAnomaly) * (1.914602 - t * (0.004817 + 0.000014 * t))
-        + sinDeg(2 * meanAnomaly) * (0.019993 - 0.000101 * t)
-        + sinDeg(3 * meanAnomaly) * 0.000289;
+        + sinDeg(2 * meanAnomaly) * (0.019993 - 0.000101 * t) + sinDeg(3 * meanAnomaly) * 0.000289;
     const double omega = 125.04 - 1934.136 * t; // the Moon's ascending node, for nutation
     const double apparentLongitude = meanLongitude + centre - 0.00569 - 0.00478 * sinDeg(omega);
     const double meanObliquity
@@ -64,15 +63,15 @@ SunPosition sunAt(qint64 msecsSinceEpoch)
 
     SunPosition sun;
     sun.msecsSinceEpoch = msecsSinceEpoch;
-    sun.declination = std::asin(std::clamp(sinDeg(obliquity) * sinDeg(apparentLongitude), -1.0, 1.0))
-        / kDegree;
+    sun.declination
+        = std::asin(std::clamp(sinDeg(obliquity) * sinDeg(apparentLongitude), -1.0, 1.0)) / kDegree;
     const double y = std::pow(std::tan(obliquity / 2.0 * kDegree), 2);
     const double l0 = meanLongitude * kDegree;
     const double m = meanAnomaly * kDegree;
     sun.equationOfTime = 4.0 / kDegree
         * (y * std::sin(2 * l0) - 2 * eccentricity * std::sin(m)
-           + 4 * eccentricity * y * std::sin(m) * std::cos(2 * l0)
-           - 0.5 * y * y * std::sin(4 * l0) - 1.25 * eccentricity * eccentricity * std::sin(2 * m));
+           + 4 * eccentricity * y * std::sin(m) * std::cos(2 * l0) - 0.5 * y * y * std::sin(4 * l0)
+           - 1.25 * eccentricity * eccentricity * std::sin(2 * m));
 
     // Overhead where the hour angle is 0: true solar noon.
     const double minutesOfDay = std::fmod(double(msecsSinceEpoch), kMsecsPerDay) / kMsecsPerMinute;
@@ -88,7 +87,8 @@ SunPosition sunAt(qint64 msecsSinceEpoch)
 double SunPosition::altitudeAt(GeoPoint place) const
 {
     const double sine = sinDeg(place.latitude) * sinDeg(declination)
-        + cosDeg(place.latitude) * cosDeg(declination) * cosDeg(place.longitude - subsolar.longitude);
+        + cosDeg(place.latitude) * cosDeg(declination)
+            * cosDeg(place.longitude - subsolar.longitude);
     return std::asin(std::clamp(sine, -1.0, 1.0)) / kDegree;
 }
 
@@ -110,9 +110,8 @@ SunEvents sunEventsOn(GeoPoint place, QDate date, const QTimeZone &zone)
     events.valid = true;
 
     // Above the horizon by how much, at an instant.
-    const auto above = [&place](qint64 at) {
-        return sunAt(at).altitudeAt(place) - kHorizonAltitude;
-    };
+    const auto above
+        = [&place](qint64 at) { return sunAt(at).altitudeAt(place) - kHorizonAltitude; };
     const qint64 first = begin.toMSecsSinceEpoch();
     const qint64 last = end.toMSecsSinceEpoch();
 

@@ -14,9 +14,9 @@ namespace orbisco::map {
 // solar calculator, after Meeus), good to about an arc minute for centuries around today.
 struct SunPosition
 {
-    double declination = 0;       // degrees: the latitude where the sun stands overhead
-    double equationOfTime = 0;    // minutes: apparent solar time minus mean solar time
-    GeoPoint subsolar;            // where the sun stands overhead
+    double declination = 0;    // degrees: the latitude where the sun stands overhead
+    double equationOfTime = 0; // minutes: apparent solar time minus mean solar time
+    GeoPoint subsolar;         // where the sun stands overhead
 
     // The sun's altitude above the horizon at a place, in degrees, without refraction.
     double altitudeAt(GeoPoint place) const;

@@ -52,29 +52,32 @@ QRectF MapWidget::pictureRect() const
     return QRectF(contentsRect().topLeft(), pixmap().deviceIndependentSize());
 }
 
-QRectF MapWidget::bandRect() const
+QRect MapWidget::bandRect() const
 {
+    // Whole pixels, so that the shade is drawn unscaled, pixel on pixel.
     const QRectF picture = pictureRect();
-    return QRectF(picture.left(), picture.top() + picture.height() * map::kBandTop,
-                  picture.width(), picture.height() * (map::kBandBottom - map::kBandTop));
+    const int top = qRound(picture.top() + picture.height() * map::kBandTop);
+    const int bottom = qRound(picture.top() + picture.height() * map::kBandBottom);
+    return QRect(qRound(picture.left()), top, qRound(picture.width()), bottom - top);
 }
 
 void MapWidget::shadeFor(const QDateTime &instant)
 {
-    const QRectF band = bandRect();
+    const QRect band = bandRect();
     const qreal ratio = devicePixelRatioF();
-    const QSize size = (band.size() * ratio).toSize();
+    const QSize size = (QSizeF(band.size()) * ratio).toSize();
     if (size.isEmpty() || !instant.isValid()) {
         m_shade = QImage();
     } else {
-        if (m_shade.size() != size)
-            m_shade = QImage(size, QImage::Format_Alpha8);
+        QImage opacity(size, QImage::Format_Alpha8);
         map::shadeBand(map::sunAt(instant.toMSecsSinceEpoch()),
-                       std::span<uchar>(m_shade.bits(), size_t(m_shade.sizeInBytes())),
-                       size.width(), size.height(), m_shade.bytesPerLine());
+                       std::span<uchar>(opacity.bits(), size_t(opacity.sizeInBytes())),
+                       size.width(), size.height(), opacity.bytesPerLine());
+        // Black of that opacity, in the format the screen blends fastest.
+        m_shade = opacity.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         m_shade.setDevicePixelRatio(ratio);
     }
-    update(band.toAlignedRect());
+    update(band);
 }
 
 void MapWidget::placeDots()

@@ -40,7 +40,7 @@ public:
 
     // The picture's rectangle in the widget, and the map band's within it.
     QRectF pictureRect() const;
-    QRectF bandRect() const;
+    QRect bandRect() const;
     // Where the dots of the shown country's zones stand, in widget coordinates.
     const std::vector<QPointF> &dots() const { return m_dots; }
 
@@ -71,7 +71,7 @@ private:
     Form1 &m_form;
     const localtime::MinuteClock &m_clock;
     const localtime::LocalTimeReadout &m_readout;
-    QImage m_shade; // the band's darkness at the last tick, black of varying opacity
+    QImage m_shade;              // the band's darkness at the last tick, black of varying opacity
     std::vector<QPointF> m_dots; // one per spot of the readout, empty where off the map
     qint16 m_focusZone = 0;
     std::optional<qint16> m_hoverZone;
