@@ -2,6 +2,7 @@
 // the map and the reading of zone.tab cost in the core, without a display.
 #include "form1_probe.h"
 
+#include "facts/currency.h"
 #include "localtime/country_time.h"
 #include "localtime/zone_directory.h"
 #include "localtime/zone_places.h"
@@ -66,6 +67,16 @@ void localTime(benchmark::State &state, const QString &code, const QString &offs
     state.counters["zones"] = double(zones.size());
 }
 
+// The check of a record's currency against ICU's history, once ICU's data are open: what each
+// selection of a country adds.
+void currencyCheck(benchmark::State &state, const QString &code, const QString &builtIn)
+{
+    const QDate today = QDate::currentDate();
+    benchmark::DoNotOptimize(facts::checkCurrency(code, builtIn, today));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(facts::checkCurrency(code, builtIn, today));
+}
+
 // The shade of the whole map band at a device pixel ratio of 1 or 2: what each minute costs.
 void shadeMap(benchmark::State &state)
 {
@@ -101,6 +112,9 @@ BENCHMARK_CAPTURE(keystroke, text_ger, u"ger"_s);
 BENCHMARK(formLoad);
 BENCHMARK(mapPressBusiestColumn);
 BENCHMARK(showCountry);
+BENCHMARK_CAPTURE(currencyCheck, croatia, u"HR"_s, u"Croatian kuna (HRK, kn)"_s);
+BENCHMARK_CAPTURE(currencyCheck, el_salvador, u"SV"_s,
+                  u"Salvadoran colón (SVC), United States dollar (USD, $)"_s);
 BENCHMARK(shadeMap)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(readZoneTab)->Unit(benchmark::kMicrosecond);
 

@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "window/local_time_label.h"
 #include "window/main_window.h"
+#include "window/text_box_widget.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -383,6 +384,64 @@ private slots:
         QTest::keyClicks(edit("Text1"), u"ger"_s);
         QCOMPARE(accessibleName(count), u"(4)"_s);
         QCOMPARE(widget<QLabel>("Label3")->buddy(), edit("Text4"));
+    }
+
+    void staleReadOutsAreMarkedAndExplained()
+    {
+        const QDateTime today(QDate(2026, 12, 9), QTime(14, 37), Qt::UTC);
+        open(u"croatia"_s, [today] { return today; });
+        QTRY_VERIFY(m_window->localTime().isStarted());
+        auto *offset = widget<ui::TextBoxWidget>("Text2");
+        auto *currency = widget<ui::TextBoxWidget>("Text3");
+        const auto description = [](QWidget *box) {
+            return QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+        };
+        const auto amber = [](ui::TextBoxWidget *box) {
+            const QColor seen = box->grab().toImage().pixelColor(
+                box->markRect().center() + QPoint(box->markRect().width() / 4, 0));
+            return seen.red() > 200 && seen.green() > 120 && seen.green() < 210 && seen.blue() < 80;
+        };
+
+        // Croatia pays in euros now: the kuna is marked, and its details say since when.
+        const QString euroSince
+            = u"Seit 01.01.2023 gilt Euro (EUR). Die eingebaute Angabe weicht davon ab."_s;
+        QCOMPARE(currency->text(), u"Croatian kuna (HRK, kn)"_s);
+        QCOMPARE(currency->toolTip(), euroSince);
+        QCOMPARE(description(currency), euroSince);
+        QVERIFY(amber(currency));
+        QVERIFY(!amber(offset));
+        QCOMPARE(offset->toolTip(), u"UTC"_s);
+        // The text stops short of the mark.
+        currency->setText(QString(200, u'W'));
+        currency->end(false);
+        currency->grab(); // a paint scrolls the caret into view
+        const QRect caret = currency->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QVERIFY2(caret.center().x() < currency->markRect().left(),
+                 qPrintable(u"caret at %1, mark from %2"_s.arg(caret.center().x())
+                                .arg(currency->markRect().left())));
+        m_form->Text3.setText(u"Croatian kuna (HRK, kn)"_s);
+
+        // Germany agrees: no mark. Turkey's and Nepal's offsets are stale.
+        m_form->Text1.setText(u"germany"_s);
+        QCOMPARE(currency->toolTip(), u"Euro (EUR)"_s);
+        QVERIFY(!amber(currency));
+        QCOMPARE(offset->toolTip(), u"UTC"_s);
+        m_form->Text1.setText(u"turkey"_s);
+        const QString turkey = u"UTC\nDie eingebaute Angabe +02:00 weicht von der "
+                               "Zeitzonendatenbank ab; heute gilt +03:00."_s;
+        QCOMPARE(offset->toolTip(), turkey);
+        QCOMPARE(description(offset), turkey);
+        QVERIFY(amber(offset));
+        QCOMPARE(offset->text(), u"+02:00"_s);
+        m_form->Text1.setText(u"nepal"_s);
+        QVERIFY(offset->toolTip().endsWith(u"ab; heute gilt +05:45."_s));
+
+        // While the panel shows "?": no details and no mark; the offset's tool tip is its own.
+        m_form->Text1.setText(u"fx"_s);
+        QCOMPARE(currency->text(), u"?"_s);
+        QVERIFY(currency->toolTip().isEmpty());
+        QVERIFY(!amber(currency) && !amber(offset));
+        QCOMPARE(offset->toolTip(), u"UTC"_s);
     }
 };
 

@@ -48,6 +48,7 @@ public:
     // whatever a person has typed into the boxes since; an empty code while it shows "?".
     const QString &shownCode() const { return m_shownCode; }
     const QString &shownOffset() const { return m_shownOffset; }
+    const QString &shownCurrency() const { return m_shownCurrency; }
 
     // The codes a press on zone's column hands to the filter, in the order it hands them: every
     // record whose offset lies in the zone. Changes nothing.
@@ -112,6 +113,7 @@ private:
     bool m_ended = false;
     QString m_shownCode;
     QString m_shownOffset;
+    QString m_shownCurrency;
     std::optional<qint16> m_markedZone; // where SetZeitZone last put the arrow
 
     std::array<Row, kTableRows> DataTable;

@@ -159,18 +159,20 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
 {
     const QString unknown = QStringLiteral("Ortszeit: ?");
     if (code.isEmpty())
-        return {unknown, QStringLiteral("Für diesen Eintrag gibt es keine Angaben."), {}};
+        return {unknown, QStringLiteral("Für diesen Eintrag gibt es keine Angaben."), {}, {}};
     const QList<BuiltInOffset> builtIn = builtInOffsets(builtInOffset);
     if (builtIn.isEmpty() && !builtInOffset.isEmpty()) {
         return {unknown,
                 QStringLiteral("Die eingebaute Angabe %1 ist keine lesbare Zeitzone.")
                     .arg(builtInOffset),
+                {},
                 {}};
     }
     const CountryTime time = countryTimeAt(zones, instant);
     if (!time.known()) {
         return {unknown,
                 QStringLiteral("Die Zeitzonendatenbank kennt für %1 keine Zeitzone.").arg(code),
+                {},
                 {}};
     }
 
@@ -192,14 +194,23 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
         lines.append(QStringLiteral("UTC%1 ").arg(writtenOffset(zone.offsetSeconds))
                      + zoneLine(zone, places.place(zone.zoneId), instant));
     }
+    QStringList inUse;
+    for (const ZoneTime &zone : time.offsets)
+        inUse.append(writtenOffset(zone.offsetSeconds));
+    const QString today = inUse.size() == 1 ? QStringLiteral("; heute gilt %1.")
+                                            : QStringLiteral("; heute gelten %1.");
+    QStringList notes;
     for (const BuiltInOffset &value : builtIn) {
         if (!time.offsetsThisYear.contains(value.seconds)) {
-            lines.append(QStringLiteral("Die eingebaute Angabe %1 weicht von der "
-                                        "Zeitzonendatenbank ab")
-                             .arg(value.written));
+            const QString differs = QStringLiteral("Die eingebaute Angabe %1 weicht von der "
+                                                   "Zeitzonendatenbank ab")
+                                        .arg(value.written);
+            lines.append(differs);
+            notes.append(differs + today.arg(inUse.join(QStringLiteral(", "))));
         }
     }
     readout.details = lines.join(u'\n');
+    readout.offsetNote = notes.join(u'\n');
 
     for (const QTimeZone &zone : zones) {
         const std::optional<map::GeoPoint> place = places.place(zone.id());

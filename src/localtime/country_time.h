@@ -70,6 +70,10 @@ struct Readout
     // offset that none of the country's zones uses this year. Or why there is no time.
     QString details;
 
+    // For the "Zeitzone:" read-out, a line for each value of the built-in offset that none of the
+    // country's zones uses this year, with the offsets in use now; empty when it agrees.
+    QString offsetNote;
+
     // Each of the country's zones with a place in zone.tab, with its line.
     struct Spot
     {

@@ -28,6 +28,8 @@ public:
 
     const QString &text() const { return m_readout.text; }
     const QString &details() const { return m_readout.details; }
+    // What the "Zeitzone:" read-out adds when its built-in offset is not the database's.
+    const QString &offsetNote() const { return m_readout.offsetNote; }
     // The shown country's zones with a place, each with its line.
     const std::vector<Readout::Spot> &spots() const { return m_readout.spots; }
 

@@ -36,6 +36,7 @@ void Form1::ShowCountry(const QString &code) noexcept
     }
     m_shownCode = shown ? (*shown)[0] : QString();
     m_shownOffset = shown ? (*shown)[1] : QString();
+    m_shownCurrency = shown ? (*shown)[2] : QString();
     if (shown)
         showRecord(*shown);
     emit countryShown(m_shownCode, m_shownOffset);

@@ -32,6 +32,7 @@ MainWindow::MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, 
     , m_form(form)
     , m_clock(clock)
     , m_localTime(form, m_clock)
+    , m_currency(form, m_clock)
 {
     const WindowLayout &window = windowLayout();
     setObjectName(QStringLiteral("Form1"));
@@ -57,15 +58,22 @@ MainWindow::MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, 
                                                       {&form.Label4, &form.Text3},
                                                       {&form.Al, &form.Text5},
                                                       {&form.Label5, &form.Text6}};
+    TextBoxWidget *offset = nullptr;
+    TextBoxWidget *currency = nullptr;
     for (const auto &[caption, box] : readOuts) {
         QLabel *label = addLabel(*caption);
-        QLineEdit *edit = addTextBox(*box);
+        TextBoxWidget *edit = addTextBox(*box);
         label->setBuddy(edit);
         edit->setAccessibleName(caption->Caption().chopped(1)); // without the colon
+        if (box == &form.Text2)
+            offset = edit;
+        else if (box == &form.Text3)
+            currency = edit;
     }
 
     addMap();
     addLocalTime();
+    addFactChecks(offset, currency);
     setTabOrder();
     new KeyPreview(this, form);
     search->setFocus();
@@ -207,6 +215,25 @@ void MainWindow::addLocalTime()
     // painted.
     m_localTimeLabel->onFirstPaint
         = [this] { QMetaObject::invokeMethod(&m_clock, "start", Qt::QueuedConnection); };
+}
+
+void MainWindow::addFactChecks(TextBoxWidget *offset, TextBoxWidget *currency)
+{
+    // The offset keeps the tool tip its layout gives it; a stale one adds the database's offsets.
+    const QString offsetTip = offset->toolTip();
+    connect(&m_localTime, &localtime::LocalTimeReadout::changed, offset, [this, offset, offsetTip] {
+        const QString &note = m_localTime.offsetNote();
+        const QString tip = note.isEmpty() ? offsetTip : offsetTip + u'\n' + note;
+        offset->setToolTip(tip);
+        offset->setAccessibleDescription(tip);
+        offset->setStale(!note.isEmpty());
+    });
+    connect(&m_currency, &facts::CurrencyReadout::changed, currency, [this, currency] {
+        const facts::CurrencyCheck &check = m_currency.check();
+        currency->setToolTip(check.details);
+        currency->setAccessibleDescription(check.details);
+        currency->setStale(check.stale);
+    });
 }
 
 void MainWindow::setTabOrder()

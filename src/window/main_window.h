@@ -4,6 +4,7 @@
 // its own beyond the widgets, so the form stays the one source of truth.
 #pragma once
 
+#include "facts/currency_readout.h"
 #include "localtime/local_time_readout.h"
 #include "localtime/minute_clock.h"
 
@@ -52,6 +53,7 @@ private:
     void addResultList();
     void addMap();
     void addLocalTime();
+    void addFactChecks(TextBoxWidget *offset, TextBoxWidget *currency);
     void setTabOrder();
 
     Form1 &m_form;
@@ -59,6 +61,7 @@ private:
     MapWidget *m_map = nullptr;
     localtime::MinuteClock m_clock;
     localtime::LocalTimeReadout m_localTime;
+    facts::CurrencyReadout m_currency;
     LocalTimeLabel *m_localTimeLabel = nullptr;
     bool m_shown = false;
 };

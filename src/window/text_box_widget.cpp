@@ -8,7 +8,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -21,6 +23,43 @@ TextBoxWidget::TextBoxWidget(const QString &text, QWidget *parent)
     setMaxLength(std::numeric_limits<int>::max());
     setCursorPosition(0);
     connect(this, &QLineEdit::textEdited, this, &TextBoxWidget::countEdit);
+}
+
+void TextBoxWidget::setStale(bool stale)
+{
+    if (stale == m_stale)
+        return;
+    m_stale = stale;
+    // The text ends left of the mark.
+    setTextMargins(0, 0, stale ? markRect().width() + 2 : 0, 0);
+    update();
+}
+
+QRect TextBoxWidget::markRect() const
+{
+    const int side = std::max(8, height() - 8);
+    return QRect(width() - side - 4, (height() - side) / 2, side, side);
+}
+
+void TextBoxWidget::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (!m_stale)
+        return;
+    // Amber with dark edge and sign: it stands out on the read-outs' light grey, which stays light
+    // in any colour scheme.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect mark = markRect();
+    painter.setPen(QPen(QColor(0x5a, 0x3c, 0x00), 1.0));
+    painter.setBrush(QColor(0xff, 0xb0, 0x00));
+    painter.drawEllipse(QRectF(mark).adjusted(0.5, 0.5, -0.5, -0.5));
+    QFont bold = font();
+    bold.setBold(true);
+    bold.setPixelSize(std::max(6, mark.height() - 3));
+    painter.setFont(bold);
+    painter.setPen(Qt::black);
+    painter.drawText(mark, Qt::AlignCenter, QStringLiteral("!"));
 }
 
 void TextBoxWidget::focusInEvent(QFocusEvent *event)

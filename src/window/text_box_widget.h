@@ -6,6 +6,9 @@
 // that memory back: pasting or deleting a megabyte would hold on to some 16 MB for good. So an
 // edit that puts in or takes out a long text sets the whole new text instead, which Qt does not
 // record; and after about a thousand characters of edits the history starts afresh.
+//
+// A read-out whose built-in value is no longer true carries a mark inside its right end, an amber
+// badge with "!", which its text never runs under. The mark is drawn, never part of the text.
 #pragma once
 
 #include <QLineEdit>
@@ -21,7 +24,14 @@ public:
 
     std::function<void()> onFocusIn;
 
+    // Shows or takes away the mark of a stale value.
+    void setStale(bool stale);
+    bool isStale() const { return m_stale; }
+    // Where the mark stands, in widget coordinates.
+    QRect markRect() const;
+
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -42,6 +52,7 @@ private:
     void countEdit(const QString &text);
     void forgetUndoHistory();
 
+    bool m_stale = false;
     qsizetype m_edited = 0;
     qsizetype m_lastSize;
 };
