@@ -9,7 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimeZone>
 
 using namespace orbisco;
@@ -95,6 +101,12 @@ TEST(LocalTime, SeveralOffsetsShowTheRangeOfLocalTimes)
 
 TEST(LocalTime, BuiltInOffsetsAreCheckedAgainstTheWholeYear)
 {
+    // Zones that never change offset have only the one they start the year with.
+    for (const auto &[code, offset] :
+         {std::pair{u"JP"_s, u"+09:00"_s}, {u"IN"_s, u"+05:30"_s}, {u"AR"_s, u"-03:00"_s}}) {
+        EXPECT_TRUE(disagreements(readoutOf(code, offset, kSummer)).isEmpty())
+            << code.toStdString();
+    }
     EXPECT_TRUE(disagreements(readoutOf(u"IE"_s, u"+00:00"_s, kSummer)).isEmpty());
     EXPECT_TRUE(disagreements(readoutOf(u"DE"_s, u"+01:00"_s, kSummer)).isEmpty());
     EXPECT_EQ(disagreements(readoutOf(u"TR"_s, u"+02:00"_s, kWinter)).size(), 1);
@@ -147,18 +159,62 @@ TEST(LocalTime, UnreadableZonesAreLeftOut)
               u"Ortszeit: ?"_s);
 }
 
+TEST(LocalTime, ZonesWhoseFileIsNoRegularFileAreLeftOut)
+{
+    // Germany's zones in a folder of our own: Berlin's file a pipe that nobody writes to (Qt
+    // would wait on it for good), Büsingen's a regular file.
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath(u"Europe"_s));
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.filePath(u"Europe/Berlin"_s)).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::copy(ZoneDirectory::systemFolder() + u"/Europe/Busingen"_s,
+                            folder.filePath(u"Europe/Busingen"_s)));
+    ZoneDirectory directory(ZoneDirectory::openingFrom(folder.path()));
+    const QList<QTimeZone> &zones = directory.zones(u"DE"_s);
+    ASSERT_EQ(zones.size(), 1);
+    EXPECT_EQ(zones.front().id(), "Europe/Busingen");
+    EXPECT_EQ(readoutAt(u"DE"_s, u"+01:00"_s, zones, kWinter).text, u"Ortszeit: Mi. 14:32"_s);
+
+    const ZoneDirectory::OpenZone open = ZoneDirectory::openingFrom(folder.path());
+    EXPECT_FALSE(open("Europe").isValid()) << "a folder";
+    EXPECT_FALSE(open("Europe/Paris").isValid()) << "no file";
+    EXPECT_FALSE(open("../Europe/Busingen").isValid());
+    EXPECT_FALSE(ZoneDirectory::openingFrom(u"/dev"_s)("null").isValid()) << "a device";
+}
+
 TEST(LocalTime, FarFromTodayNothingBreaks)
 {
     ZoneDirectory directory;
+    const auto readout = [&directory](const QDateTime &at) {
+        return readoutAt(u"US"_s, u"-11:00 - -05:00"_s, directory.zones(u"US"_s), at,
+                         directory.places());
+    };
+    // Where the database has rules, far ahead, and history, far back: the Aleutians and Hawaii
+    // the earliest, the east coast the latest.
+    EXPECT_EQ(readout(utc(9999, 12, 31, 23, 59)).text, u"Ortszeit: 13:59 – 18:59"_s);
+    EXPECT_TRUE(readout(utc(9999, 12, 31, 23, 59))
+                    .details.startsWith(u"UTC-10:00 America/Adak: Fr. 13:59, Tag, "_s));
+    EXPECT_EQ(readout(utc(1901, 1, 1, 0, 0)).text, u"Ortszeit: 13:00 – 19:00"_s);
+    // Before any rule, each zone keeps its local mean time; far beyond any calendar the clock
+    // still tells a time. Every zone's line has its time and the sun's state, and the
+    // disagreement lines stand last.
+    const QRegularExpression zoneLine(
+        u"^UTC[+-]\\d\\d:\\d\\d [A-Za-z_/]+: \\S+ \\d\\d:\\d\\d(, Sommerzeit)?, "
+        "(Tag|Dämmerung|Nacht)(, Sonnen(aufgang|untergang) \\d\\d:\\d\\d)*"
+        "(, Polarnacht|, Mitternachtssonne)?$"_s);
     for (const QDateTime &far :
-         {utc(1, 1, 1, 0, 0), utc(9999, 12, 31, 23, 59), utc(-4000, 6, 1, 12, 0),
+         {utc(1, 1, 1, 0, 0), utc(-4000, 6, 1, 12, 0),
           QDateTime::fromMSecsSinceEpoch(std::numeric_limits<qint64>::max() / 2, Qt::UTC)}) {
-        const Readout readout
-            = readoutAt(u"US"_s, u"-11:00 - -05:00"_s, directory.zones(u"US"_s), far);
-        EXPECT_TRUE(readout.text.startsWith(u"Ortszeit: "_s));
-        const CountryTime time = countryTimeAt(directory.zones(u"US"_s), far);
-        for (const ZoneTime &zone : time.offsets)
-            EXPECT_TRUE(zone.local.isValid());
+        const Readout shown = readout(far);
+        EXPECT_TRUE(QRegularExpression(u"^Ortszeit: \\d\\d:\\d\\d – \\d\\d:\\d\\d$"_s)
+                        .match(shown.text)
+                        .hasMatch())
+            << shown.text.toStdString();
+        for (const QString &line : shown.details.split(u'\n')) {
+            if (!line.startsWith(u"Die eingebaute"_s)) {
+                EXPECT_TRUE(zoneLine.match(line).hasMatch()) << line.toStdString();
+            }
+        }
+        EXPECT_EQ(shown.spots.size(), directory.zones(u"US"_s).size());
     }
 }
 

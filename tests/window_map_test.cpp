@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QStyleFactory>
 #include <QTest>
 #include <QToolTip>
 
@@ -134,7 +136,11 @@ private slots:
         for (int zone = -11; zone <= 12; ++zone) {
             const QByteArray where = QByteArray::number(zone);
             m_form->Text1.setText(u"swe"_s); // a state that no column leaves behind
-            QTest::keyClick(map(), zone % 2 ? Qt::Key_Space : Qt::Key_Return);
+            // Space, Return, and Enter on the keypad.
+            const Qt::Key key = zone % 3 == 0 ? Qt::Key_Space
+                : zone % 3 == 1               ? Qt::Key_Return
+                                              : Qt::Key_Enter;
+            QTest::keyClick(map(), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
             const Shown byKey = shown();
 
             m_form->Text1.setText(u"swe"_s);
@@ -171,6 +177,46 @@ private slots:
         map()->setFocus();
         QCOMPARE(zoneNamed(description()), 0);
         QVERIFY(description().startsWith(u"UTC±0, "_s));
+    }
+
+    void focusChangesOnlyTheFocusColumnAndTheFrame()
+    {
+        open(); // Afghanistan shown: the focus column will be +4
+        map()->setStyle(QStyleFactory::create(u"Fusion"_s)); // whose focus frame fills
+        const QImage before = map()->grab().toImage();
+        // By keyboard, as a person gets there: Fusion draws its focus frame only then.
+        for (int tab = 0; tab < 4; ++tab)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(map()->hasFocus());
+        const QImage focused = map()->grab().toImage();
+        // A column far from the focus column, inside the frame, is as it was.
+        const int left = int(std::ceil(3 * kColumnTwips / 15.0)) + 2;
+        const QRect far(left + 2, 10, 20, map()->height() - 20);
+        QCOMPARE(focused.copy(far), before.copy(far));
+        // The focus column and the frame changed.
+        const int focusColumn = int((4 + 11 + 0.5) * kColumnTwips / 15);
+        QVERIFY(focused.pixel(focusColumn, 150) != before.pixel(focusColumn, 150));
+        QVERIFY(focused.pixel(3, 150) != before.pixel(3, 150));
+    }
+
+    void movingThePointerLeavesNoTrailOnScreen()
+    {
+        // What the screen shows, not a fresh rendering: grab() would paint the whole widget anew
+        // and hide a highlight that was never taken away.
+        open();
+        const auto onScreen = [this] {
+            QApplication::processEvents();
+            const QPoint at = map()->mapTo(m_window.get(), QPoint(0, 0));
+            return m_window->screen()
+                ->grabWindow(m_window->winId(), at.x(), at.y(), map()->width(), map()->height())
+                .toImage();
+        };
+        const QImage before = onScreen();
+        const QRect first(atPicture(100) - QPoint(10, 100), QSize(20, 200));
+        QTest::mouseMove(map(), atPicture(100));
+        QVERIFY(onScreen().copy(first) != before.copy(first)); // highlighted
+        QTest::mouseMove(map(), atPicture(200));
+        QCOMPARE(onScreen().copy(first), before.copy(first));
     }
 
     void hoverNamesThePressedColumnAndChangesNothing()

@@ -1,5 +1,7 @@
 #include "localtime/zone_directory.h"
 
+#include <QFileInfo>
+
 #include <utility>
 
 namespace orbisco::localtime {
@@ -32,7 +34,26 @@ ZoneDirectory::ZoneDirectory(OpenZone openZone, QString zoneTab)
     , m_zoneTab(std::move(zoneTab))
 {
     if (!m_openZone)
-        m_openZone = [](const QByteArray &ianaId) { return QTimeZone(ianaId); };
+        m_openZone = openingFrom(systemFolder());
+}
+
+QString ZoneDirectory::systemFolder()
+{
+    // Where Qt 6.4 looks, in its order.
+    const QString usual = QStringLiteral("/usr/share/zoneinfo");
+    const QString other = QStringLiteral("/usr/lib/zoneinfo");
+    return QFileInfo(usual).isDir() || !QFileInfo(other).isDir() ? usual : other;
+}
+
+ZoneDirectory::OpenZone ZoneDirectory::openingFrom(const QString &folder)
+{
+    return [folder](const QByteArray &ianaId) {
+        // Qt would open the file and wait on it for good if it were a pipe nobody writes to.
+        const QFileInfo file(folder + u'/' + QString::fromLatin1(ianaId));
+        if (ianaId.contains("..") || !file.isFile())
+            return QTimeZone();
+        return QTimeZone(ianaId);
+    };
 }
 
 const QList<QTimeZone> &ZoneDirectory::zones(const QString &code)

@@ -29,6 +29,12 @@ class ZoneDirectory
 public:
     using OpenZone = std::function<QTimeZone(const QByteArray &ianaId)>;
 
+    // The system database's folder, where Qt reads the zones' files.
+    static QString systemFolder();
+    // Makes zones from the database whose files are in folder: only a zone whose file is a
+    // regular file there, so that nothing that could block (a pipe, a device) is ever opened.
+    static OpenZone openingFrom(const QString &folder);
+
     // openZone makes a zone from its id; the default reads the system database. A zone that
     // cannot be read (a missing or corrupt data file) is invalid and left out. zoneTab: the file
     // of the zones' places, the system's by default.

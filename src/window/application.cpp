@@ -25,9 +25,10 @@ void setUpApplication(QApplication &app)
 
 QIcon programIcon()
 {
+    // What a window manager shows, 16 to 64 pixels; Qt decodes every file it is given before the
+    // window is shown, and the desktop takes the larger sizes from the installed hicolor theme.
     QIcon icon(QStringLiteral(":/images/globe.png"));
-    for (const int size : {48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/images/globe-%1.png").arg(size), QSize(size, size));
+    icon.addFile(QStringLiteral(":/images/globe-64.png"), QSize(64, 64));
     return icon;
 }
 

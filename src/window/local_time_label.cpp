@@ -3,7 +3,9 @@
 #include "window/look.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QToolTip>
 
 namespace orbisco::ui {
@@ -51,6 +53,26 @@ void LocalTimeLabel::resizeEvent(QResizeEvent *event)
 void LocalTimeLabel::focusInEvent(QFocusEvent *event)
 {
     QLabel::focusInEvent(event);
+    m_showOnRelease
+        = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    // Once the focus change is done: Qt hides tool tips while it moves the focus.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            showDetails();
+    });
+}
+
+void LocalTimeLabel::keyReleaseEvent(QKeyEvent *event)
+{
+    QLabel::keyReleaseEvent(event);
+    if (m_showOnRelease && !event->isAutoRepeat()) {
+        m_showOnRelease = false;
+        showDetails();
+    }
+}
+
+void LocalTimeLabel::showDetails()
+{
     if (!toolTip().isEmpty())
         QToolTip::showText(mapToGlobal(rect().bottomLeft()), toolTip(), this);
 }

@@ -27,12 +27,17 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     void elide();
+    void showDetails();
 
     QString m_fullText;
     bool m_painted = false;
+    // Qt hides a tool tip at any key's release: the release of the Tab that brought the focus
+    // here would take the answer away again at once. It shows again then.
+    bool m_showOnRelease = false;
 };
 
 } // namespace orbisco::ui

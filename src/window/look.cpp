@@ -3,16 +3,31 @@
 #include "controls/controls.h"
 
 #include <QColor>
+#include <QPainter>
 #include <QPalette>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QWidget>
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace orbisco::ui {
 
 QFont toQFont(const FontSpec &wanted)
 {
-    QFont font(wanted.family.toString());
+    // Asked for by a family that is installed: Debian's fonts-liberation has the families
+    // metrically compatible with the ones the window was designed in. Asking for a family that is
+    // not installed makes fontconfig search its fallbacks, at a cost at every start.
+    static constexpr std::pair<QStringView, QStringView> kInstalled[]
+        = {{u"Arial", u"Liberation Sans"}, {u"Arial Narrow", u"Liberation Sans Narrow"}};
+    QFont font;
+    const auto installed
+        = std::ranges::find(kInstalled, wanted.family, &std::pair<QStringView, QStringView>::first);
+    if (installed != std::end(kInstalled))
+        font.setFamilies({installed->second.toString(), wanted.family.toString()});
+    else
+        font.setFamily(wanted.family.toString());
     font.setPointSizeF(wanted.pointSize);
     font.setBold(wanted.bold);
     return font;
@@ -60,10 +75,14 @@ QPixmap pixmapFor(const QWidget *widget, const QString &path)
 
 void drawFocusFrame(QWidget *widget, QPainter &painter, const QRect &rect)
 {
-    QStyleOptionFocusRect option;
-    option.initFrom(widget);
-    option.rect = rect;
-    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, widget);
+    // An outline only: a style's focus frame may fill what it frames (Fusion lays a translucent
+    // highlight over the whole rectangle), which would wash out a whole map.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(widget->palette().color(QPalette::Highlight), 2.0));
+    painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
+    painter.restore();
 }
 
 } // namespace orbisco::ui
