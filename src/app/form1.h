@@ -58,6 +58,20 @@ public:
     // The zone whose column the arrow marks while it is shown; empty while it is hidden.
     std::optional<qint16> markedZone() const;
 
+    // The details panel's read-outs, each with its caption and the record field it shows, in
+    // the order of the fields: offset, currency, languages, alpha-3 code, capital.
+    struct ReadOut
+    {
+        ui::Label &caption;
+        ui::TextBox &box;
+        int field;
+    };
+    std::array<ReadOut, 5> readOuts()
+    {
+        return {{{Label2, Text2, 1}, {Label4, Text3, 2}, {Label3, Text4, 3}, {Al, Text5, 4},
+                 {Label5, Text6, 5}}};
+    }
+
     // Search column.
     ui::TextBox Text1{ui::controlLayout(u"Text1")};
     ui::ListBox List1{ui::controlLayout(u"List1")};

@@ -12,8 +12,6 @@ namespace orbisco::localtime {
 
 namespace {
 
-constexpr int kSecondsPerHour = 3600;
-constexpr int kSecondsPerMinute = 60;
 constexpr qint64 kMsecsPerMinute = 60'000;
 // What Qt gives for an offset it does not know.
 constexpr int kInvalidSeconds = std::numeric_limits<int>::min();
@@ -21,16 +19,6 @@ constexpr int kInvalidSeconds = std::numeric_limits<int>::min();
 QLocale german()
 {
     return QLocale(QLocale::German, QLocale::Germany);
-}
-
-// "+05:45", "-10:00", "+00:00".
-QString writtenOffset(int seconds)
-{
-    const int minutes = std::abs(seconds) / kSecondsPerMinute;
-    return QStringLiteral("%1%2:%3")
-        .arg(QChar(seconds < 0 ? u'-' : u'+'))
-        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 // Every offset the zone uses in the year that starts at yearStart.
@@ -120,28 +108,6 @@ CountryTime countryTimeAt(const QList<QTimeZone> &zones, const QDateTime &instan
     return time;
 }
 
-std::optional<int> offsetSeconds(QStringView text)
-{
-    // A sign, two digits of hours, and optionally a colon and two digits of minutes.
-    if ((text.size() != 3 && text.size() != 6) || (text[0] != u'+' && text[0] != u'-'))
-        return std::nullopt;
-    const auto number = [&](qsizetype at) -> std::optional<int> {
-        const char16_t tens = text[at].unicode();
-        const char16_t ones = text[at + 1].unicode();
-        if (tens < u'0' || tens > u'9' || ones < u'0' || ones > u'9')
-            return std::nullopt;
-        return (tens - u'0') * 10 + (ones - u'0');
-    };
-    const std::optional<int> hours = number(1);
-    std::optional<int> minutes = 0;
-    if (text.size() == 6)
-        minutes = text[3] == u':' ? number(4) : std::nullopt;
-    if (!hours || !minutes || *minutes >= 60)
-        return std::nullopt;
-    const int seconds = *hours * kSecondsPerHour + *minutes * kSecondsPerMinute;
-    return text[0] == u'-' ? -seconds : seconds;
-}
-
 QList<BuiltInOffset> builtInOffsets(QStringView text)
 {
     QList<BuiltInOffset> values;
@@ -191,12 +157,13 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
 
     QStringList lines;
     for (const ZoneTime &zone : time.offsets) {
-        lines.append(QStringLiteral("UTC%1 ").arg(writtenOffset(zone.offsetSeconds))
+        lines.append(QStringLiteral("UTC%1 ").arg(
+                         map::writtenOffset(zone.offsetSeconds, map::OffsetForm::HoursAndMinutes))
                      + zoneLine(zone, places.place(zone.zoneId), instant));
     }
     QStringList inUse;
     for (const ZoneTime &zone : time.offsets)
-        inUse.append(writtenOffset(zone.offsetSeconds));
+        inUse.append(map::writtenOffset(zone.offsetSeconds, map::OffsetForm::HoursAndMinutes));
     const QString today = inUse.size() == 1 ? QStringLiteral("; heute gilt %1.")
                                             : QStringLiteral("; heute gelten %1.");
     QStringList notes;

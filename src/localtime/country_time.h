@@ -2,6 +2,7 @@
 
 #include "localtime/zone_places.h"
 #include "map/projection.h"
+#include "map/utc_offset.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -47,7 +48,7 @@ QString zoneLine(const ZoneTime &time, const std::optional<map::GeoPoint> &place
                  const QDateTime &instant);
 
 // A written UTC offset in seconds: "+04:30", "-11:00", "+06"; empty if it is none.
-std::optional<int> offsetSeconds(QStringView text);
+using map::offsetSeconds;
 
 struct BuiltInOffset
 {

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace orbisco::localtime {
 
 namespace {
@@ -12,19 +14,19 @@ constexpr qint64 kLargestFile = 1 << 20;
 
 // ±D…DMM[SS] with `degreeDigits` digits of degrees, in degrees; empty if malformed or beyond
 // `largest` degrees.
-std::optional<double> angle(QStringView text, int degreeDigits, double largest)
+std::optional<double> angle(QByteArrayView text, int degreeDigits, double largest)
 {
     const qsizetype digits = text.size() - 1;
     if ((digits != degreeDigits + 2 && digits != degreeDigits + 4)
-        || (text[0] != u'+' && text[0] != u'-'))
+        || (text[0] != '+' && text[0] != '-'))
         return std::nullopt;
     int parts[3] = {0, 0, 0};
     for (qsizetype i = 1; i < text.size(); ++i) {
-        const char16_t ch = text[i].unicode();
-        if (ch < u'0' || ch > u'9')
+        const char ch = text[i];
+        if (ch < '0' || ch > '9')
             return std::nullopt;
         const qsizetype part = i <= degreeDigits ? 0 : (i - degreeDigits - 1) / 2 + 1;
-        parts[part] = parts[part] * 10 + (ch - u'0');
+        parts[part] = parts[part] * 10 + (ch - '0');
     }
     const auto [degrees, minutes, seconds] = parts;
     if (minutes >= 60 || seconds >= 60)
@@ -32,17 +34,17 @@ std::optional<double> angle(QStringView text, int degreeDigits, double largest)
     const double value = degrees + minutes / 60.0 + seconds / 3600.0;
     if (value > largest)
         return std::nullopt;
-    return text[0] == u'-' ? -value : value;
+    return text[0] == '-' ? -value : value;
 }
 
 } // namespace
 
-std::optional<map::GeoPoint> iso6709Place(QStringView text)
+std::optional<map::GeoPoint> iso6709Place(QByteArrayView text)
 {
     // The longitude starts at the second sign.
     qsizetype split = -1;
     for (qsizetype i = 1; i < text.size(); ++i) {
-        if (text[i] == u'+' || text[i] == u'-') {
+        if (text[i] == '+' || text[i] == '-') {
             split = i;
             break;
         }
@@ -64,19 +66,33 @@ QString ZonePlaces::systemFile()
     return QFileInfo::exists(usual) || !QFileInfo::exists(other) ? usual : other;
 }
 
-ZonePlaces ZonePlaces::fromText(QStringView text)
+ZonePlaces ZonePlaces::fromText(QByteArrayView text)
 {
     ZonePlaces places;
-    for (QStringView line : text.split(u'\n')) {
-        if (line.startsWith(u'#'))
+    places.m_places.reserve(text.count('\n') + 1);
+    while (!text.isEmpty()) {
+        qsizetype end = text.indexOf('\n');
+        if (end < 0)
+            end = text.size();
+        QByteArrayView line = text.first(end);
+        text = text.sliced(std::min(end + 1, text.size()));
+        if (line.startsWith('#'))
             continue;
-        if (line.endsWith(u'\r'))
+        if (line.endsWith('\r'))
             line.chop(1);
-        const QList<QStringView> fields = line.split(u'\t');
-        if (fields.size() < 3 || fields[0].size() != 2 || fields[2].isEmpty())
+        // code, coordinates, zone id, and an optional comment
+        const qsizetype afterCode = line.indexOf('\t');
+        const qsizetype afterPlace = afterCode < 0 ? -1 : line.indexOf('\t', afterCode + 1);
+        if (afterCode != 2 || afterPlace < 0)
             continue;
-        if (const std::optional<map::GeoPoint> place = iso6709Place(fields[1]))
-            places.m_places.insert(fields[2].toLatin1(), *place);
+        qsizetype afterId = line.indexOf('\t', afterPlace + 1);
+        if (afterId < 0)
+            afterId = line.size();
+        const QByteArrayView id = line.sliced(afterPlace + 1, afterId - afterPlace - 1);
+        const std::optional<map::GeoPoint> place
+            = iso6709Place(line.sliced(afterCode + 1, afterPlace - afterCode - 1));
+        if (place && !id.isEmpty())
+            places.m_places.insert(id.toByteArray(), *place);
     }
     return places;
 }
@@ -90,7 +106,7 @@ ZonePlaces ZonePlaces::fromFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return fromText(QString::fromUtf8(file.read(kLargestFile)));
+    return fromText(file.read(kLargestFile));
 }
 
 std::optional<map::GeoPoint> ZonePlaces::place(const QByteArray &zoneId) const

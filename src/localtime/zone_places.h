@@ -3,6 +3,7 @@
 #include "map/projection.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -14,7 +15,7 @@ namespace orbisco::localtime {
 // A place written as in ISO 6709, the way the time-zone database writes them: "+5230+01322"
 // (±DDMM±DDDMM) or "-720041+0023206" (±DDMMSS±DDDMMSS), minutes and seconds sexagesimal. Empty
 // for anything else, or for a place off the Earth.
-std::optional<map::GeoPoint> iso6709Place(QStringView text);
+std::optional<map::GeoPoint> iso6709Place(QByteArrayView text);
 
 // The principal place of each time zone, from the time-zone database's zone.tab: one line a zone,
 // "code<TAB>coordinates<TAB>zone id[<TAB>comment]", filed under the country whose zone it is.
@@ -26,8 +27,9 @@ public:
 
     // No places.
     ZonePlaces() = default;
-    // The places of the zone.tab text; comments and malformed lines are skipped.
-    static ZonePlaces fromText(QStringView text);
+    // The places of zone.tab's text (ASCII but for its comments); comments and malformed lines
+    // are skipped.
+    static ZonePlaces fromText(QByteArrayView text);
     // The places of a zone.tab file; a missing or unreadable file, or anything but a regular file,
     // gives no places.
     static ZonePlaces fromFile(const QString &path);

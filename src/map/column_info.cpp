@@ -1,5 +1,6 @@
 #include "map/column_info.h"
 
+#include "map/utc_offset.h"
 #include "map/zone_geometry.h"
 
 #include <QtGlobal>
@@ -10,9 +11,7 @@ namespace orbisco::map {
 
 QString zoneName(int zone)
 {
-    if (zone == 0)
-        return QStringLiteral("UTC±0");
-    return QStringLiteral("UTC%1%2").arg(QChar(zone < 0 ? u'-' : u'+')).arg(std::abs(zone));
+    return QStringLiteral("UTC") + writtenOffset(zone * 3600, OffsetForm::Hours);
 }
 
 QString entryCountText(int count)

@@ -23,9 +23,8 @@ void Form1::List1_Click() noexcept
 
 void Form1::ShowCountry(const QString &code) noexcept
 {
-    std::array<ui::TextBox *, 5> boxes = {&Text2, &Text3, &Text4, &Text5, &Text6};
-    for (ui::TextBox *box : boxes)
-        box->setText(QStringLiteral("?"));
+    for (const ReadOut &readOut : readOuts())
+        readOut.box.setText(QStringLiteral("?"));
     const Row *shown = nullptr;
     // An empty code is nobody's key, even where a row was left empty.
     for (int r = 0; r < kLookupRows && !code.isEmpty(); ++r) {
@@ -44,11 +43,8 @@ void Form1::ShowCountry(const QString &code) noexcept
 
 void Form1::showRecord(const Row &row) noexcept
 {
-    Text2.setText(row[1]);
-    Text3.setText(row[2]);
-    Text4.setText(row[3]);
-    Text5.setText(row[4]);
-    Text6.setText(row[5]);
+    for (const ReadOut &readOut : readOuts())
+        readOut.box.setText(row[size_t(readOut.field)]);
 
     // The marker shows only over the country's own column. An offset that is empty, that does
     // not begin with a number, or whose zone the map has no column for, hides it.

@@ -1,31 +1,13 @@
 #include "map/zone_geometry.h"
 
 #include "controls/checked.h"
+#include "controls/window_layout.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
 namespace orbisco::map {
-
-std::optional<qint16> zoneNumber(QStringView offset)
-{
-    QStringView digits = offset.first(std::min<qsizetype>(offset.size(), 3)).trimmed();
-    bool negative = false;
-    if (!digits.isEmpty() && (digits.front() == u'+' || digits.front() == u'-')) {
-        negative = digits.front() == u'-';
-        digits = digits.sliced(1);
-    }
-    if (digits.isEmpty())
-        return std::nullopt;
-    int value = 0;
-    for (const QChar ch : digits) {
-        if (ch < u'0' || ch > u'9')
-            return std::nullopt;
-        value = value * 10 + (ch.unicode() - u'0');
-    }
-    return static_cast<qint16>(negative ? -value : value);
-}
 
 qint16 columnWidth(float mapWidth)
 {
@@ -45,6 +27,26 @@ std::optional<qint16> zoneAt(float x, qint16 columnWidth)
             return static_cast<qint16>(zone);
     }
     return std::nullopt;
+}
+
+PixelSpan columnPixels(qint16 zone, qint16 columnWidth, int pixels)
+{
+    // The first pixel whose press lands in `from`'s column or east of it (or beyond the last).
+    const auto firstFrom = [&](int from) {
+        int low = 0;
+        int high = pixels;
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            const std::optional<qint16> pressed
+                = zoneAt(float(middle * ui::kTwipsPerPixel), columnWidth);
+            if (!pressed || *pressed >= from)
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        return low;
+    };
+    return {firstFrom(zone), firstFrom(zone + 1) - 1};
 }
 
 float arrowLeft(float mapLeft, qint16 columnWidth, int column)

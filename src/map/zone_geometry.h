@@ -1,5 +1,7 @@
 #pragma once
 
+#include "map/utc_offset.h"
+
 #include <QStringView>
 
 #include <optional>
@@ -16,11 +18,6 @@ constexpr bool hasColumn(int zone)
     return zone >= kWestmostZone && zone <= kEastmostZone;
 }
 
-// The whole hour of a UTC offset text, read from its first three characters ("+05:30" gives 5,
-// "-03:30" gives -3, "+07:00 - +10:00" gives 7): optional blanks around an optional sign and
-// decimal digits. Empty when those characters are no such number.
-std::optional<qint16> zoneNumber(QStringView offset);
-
 // Width of one column: the map's outer width in twips over 24, rounded half to even. Throws
 // std::overflow_error when that leaves 16 bits.
 qint16 columnWidth(float mapWidth);
@@ -28,6 +25,15 @@ qint16 columnWidth(float mapWidth);
 // The zone whose column takes a press at x twips from the map's inner left edge: column c takes
 // c·w < x ≤ (c+1)·w, the leftmost also x ≤ 0. Empty beyond the last column.
 std::optional<qint16> zoneAt(float x, qint16 columnWidth);
+
+// The pixels of a map `pixels` wide, counted from its inner left edge, whose presses zone's
+// column takes, by the same rule: the first and the last; first > last where it takes none.
+struct PixelSpan
+{
+    int first = 0;
+    int last = -1;
+};
+PixelSpan columnPixels(qint16 zone, qint16 columnWidth, int pixels);
 
 // Left edges of the arrow (in the window, from the map's left edge) and of the bar (inside the
 // map) over column `column` (0 for zone -11).

@@ -53,21 +53,16 @@ MainWindow::MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, 
 
     // Each read-out is named by its caption, which is also its buddy. A box made after its caption
     // stands over it where the two overlap.
-    const std::pair<Label *, TextBox *> readOuts[] = {{&form.Label3, &form.Text4},
-                                                      {&form.Label2, &form.Text2},
-                                                      {&form.Label4, &form.Text3},
-                                                      {&form.Al, &form.Text5},
-                                                      {&form.Label5, &form.Text6}};
     TextBoxWidget *offset = nullptr;
     TextBoxWidget *currency = nullptr;
-    for (const auto &[caption, box] : readOuts) {
-        QLabel *label = addLabel(*caption);
-        TextBoxWidget *edit = addTextBox(*box);
+    for (const Form1::ReadOut &readOut : form.readOuts()) {
+        QLabel *label = addLabel(readOut.caption);
+        TextBoxWidget *edit = addTextBox(readOut.box);
         label->setBuddy(edit);
-        edit->setAccessibleName(caption->Caption().chopped(1)); // without the colon
-        if (box == &form.Text2)
+        edit->setAccessibleName(readOut.caption.Caption().chopped(1)); // without the colon
+        if (&readOut.box == &form.Text2)
             offset = edit;
-        else if (box == &form.Text3)
+        else if (&readOut.box == &form.Text3)
             currency = edit;
     }
 

@@ -130,13 +130,14 @@ std::optional<qint16> MapWidget::zoneAt(QPointF position) const
 
 QRect MapWidget::columnRect(qint16 zone) const
 {
-    const double w = map::columnWidth(m_form.Picture1.Width());
-    const int column = zone - map::kWestmostZone;
-    // A press at pixel p takes column c when c·w < 15·p ≤ (c+1)·w.
-    const int first = column == 0 ? 0 : int(std::floor(column * w / kTwipsPerPixel)) + 1;
-    const int last = int(std::floor((column + 1) * w / kTwipsPerPixel));
+    // The pixels whose presses the column takes, by the press's own rule.
     const QRect inside = contentsRect();
-    return QRect(inside.left() + first, inside.top(), last - first + 1, inside.height())
+    map::PixelSpan span;
+    skipOnError([&] {
+        span = map::columnPixels(zone, map::columnWidth(m_form.Picture1.Width()), inside.width());
+    });
+    return QRect(inside.left() + span.first, inside.top(), span.last - span.first + 1,
+                 inside.height())
         .intersected(inside);
 }
 
