@@ -182,7 +182,9 @@ private slots:
     void focusChangesOnlyTheFocusColumnAndTheFrame()
     {
         open(); // Afghanistan shown: the focus column will be +4
-        map()->setStyle(QStyleFactory::create(u"Fusion"_s)); // whose focus frame fills
+        QStyle *fusion = QStyleFactory::create(u"Fusion"_s); // whose focus frame fills
+        fusion->setParent(map());
+        map()->setStyle(fusion);
         const QImage before = map()->grab().toImage();
         // By keyboard, as a person gets there: Fusion draws its focus frame only then.
         for (int tab = 0; tab < 4; ++tab)

@@ -18,6 +18,9 @@ LocalTimeLabel::LocalTimeLabel(QWidget *parent)
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setFocusPolicy(Qt::TabFocus);
+    m_afterFocusChange.setSingleShot(true);
+    m_afterFocusChange.setInterval(0);
+    connect(&m_afterFocusChange, &QTimer::timeout, this, &LocalTimeLabel::showDetails);
 }
 
 void LocalTimeLabel::showTime(const QString &text, const QString &details)
@@ -56,10 +59,7 @@ void LocalTimeLabel::focusInEvent(QFocusEvent *event)
     m_showOnRelease
         = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     // Once the focus change is done: Qt hides tool tips while it moves the focus.
-    QTimer::singleShot(0, this, [this] {
-        if (hasFocus())
-            showDetails();
-    });
+    m_afterFocusChange.start();
 }
 
 void LocalTimeLabel::keyReleaseEvent(QKeyEvent *event)
@@ -73,7 +73,7 @@ void LocalTimeLabel::keyReleaseEvent(QKeyEvent *event)
 
 void LocalTimeLabel::showDetails()
 {
-    if (!toolTip().isEmpty())
+    if (hasFocus() && !toolTip().isEmpty())
         QToolTip::showText(mapToGlobal(rect().bottomLeft()), toolTip(), this);
 }
 

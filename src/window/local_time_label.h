@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QTimer>
 
 #include <functional>
 
@@ -38,6 +39,7 @@ private:
     // Qt hides a tool tip at any key's release: the release of the Tab that brought the focus
     // here would take the answer away again at once. It shows again then.
     bool m_showOnRelease = false;
+    QTimer m_afterFocusChange;
 };
 
 } // namespace orbisco::ui

@@ -1,4 +1,5 @@
-// Any command line: its arguments, joined by one blank, are the search text at start-up.
+// Any command line, as the program takes it: a lone --help, -h, --version or -v prints, every other
+// list of arguments, joined by one blank, is the search text at start-up.
 #include "fuzz_support.h"
 
 #include "app/command_line.h"
@@ -27,7 +28,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const std::string &argument : arguments)
         argv.push_back(argument.c_str());
 
-    const QString text = commandLineText(int(argv.size()), argv.data());
+    const int argc = int(argv.size());
+    switch (commandLineRequest(argc, argv.data())) {
+    case CommandLineRequest::Usage:
+        FUZZ_CHECK(argc == 2 && (arguments[1] == "--help" || arguments[1] == "-h"));
+        FUZZ_CHECK(usageText().endsWith(u'\n') && usageText().contains(u"--version"));
+        return 0;
+    case CommandLineRequest::Version:
+        FUZZ_CHECK(argc == 2 && (arguments[1] == "--version" || arguments[1] == "-v"));
+        FUZZ_CHECK(versionText() == u"Orbisco " ORBISCO_VERSION "\n");
+        return 0;
+    case CommandLineRequest::Search:
+        break;
+    }
+    const QString text = commandLineText(argc, argv.data());
     FUZZ_CHECK(text.count(u' ') >= qsizetype(arguments.size()) - 2);
     const auto form = loadedForm(text);
     FUZZ_CHECK(form->Text1.Text() == text);
