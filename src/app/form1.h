@@ -68,7 +68,10 @@ public:
     };
     std::array<ReadOut, 5> readOuts()
     {
-        return {{{Label2, Text2, 1}, {Label4, Text3, 2}, {Label3, Text4, 3}, {Al, Text5, 4},
+        return {{{Label2, Text2, 1},
+                 {Label4, Text3, 2},
+                 {Label3, Text4, 3},
+                 {Al, Text5, 4},
                  {Label5, Text6, 5}}};
     }
 
