@@ -3,6 +3,7 @@
 // press's, and hovering changes nothing.
 #include "app/form1.h"
 #include "window/main_window.h"
+#include "window/map_widget.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QToolTip>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -332,6 +334,17 @@ private slots:
         m_form->Text1.setText(u"japan"_s);
         const QPoint tokyo = onPicture(35.0 + 39 / 60.0, 139.0 + 44 / 60.0);
         QCOMPARE(map()->grab().toImage().pixelColor(tokyo + kInside), QColor(Qt::white));
+
+        // Antarctica's stations south of 66° S have no dot; Palmer, at 64.8° S, has one.
+        m_form->Text1.setText(u"antarctica"_s);
+        const auto &dots = static_cast<ui::MapWidget *>(map())->dots();
+        const auto offTheMap
+            = std::ranges::count_if(dots, [](const std::optional<QPointF> &dot) { return !dot; });
+        QVERIFY(offTheMap > 0);
+        QVERIFY(offTheMap < qsizetype(dots.size()));
+        const QRect band = static_cast<ui::MapWidget *>(map())->bandRect();
+        for (const std::optional<QPointF> &dot : dots)
+            QVERIFY(!dot || band.contains(dot->toPoint()));
     }
 };
 

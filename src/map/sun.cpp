@@ -1,7 +1,6 @@
 #include "map/sun.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -131,9 +130,13 @@ SunEvents sunEventsOn(GeoPoint place, QDate date, const QTimeZone &zone)
         }
         return qint64(at);
     };
-    for (qint64 turn = nextTurn(first); turn < last; turn = nextTurn(turn + 60'000)) {
+    // A date has two or three turns; far from today, where the formulas no longer hold, never
+    // more than a few are looked for.
+    qint64 turn = nextTurn(first);
+    for (int found = 0; turn < last && found < 6; ++found) {
         if (turn > turns.back())
             turns.push_back(turn);
+        turn = std::max(nextTurn(turn + 60'000), turn + 60'000);
     }
     turns.push_back(last);
 

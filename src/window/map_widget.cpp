@@ -82,18 +82,23 @@ void MapWidget::shadeFor(const QDateTime &instant)
 
 void MapWidget::placeDots()
 {
-    for (const QPointF &dot : m_dots)
-        update(QRectF(dot - QPointF(4, 4), QSizeF(8, 8)).toAlignedRect());
+    const auto repaint = [this] {
+        for (const std::optional<QPointF> &dot : m_dots) {
+            if (dot)
+                update(QRectF(*dot - QPointF(4, 4), QSizeF(8, 8)).toAlignedRect());
+        }
+    };
+    repaint();
     m_dots.clear();
     const QRectF picture = pictureRect();
     for (const localtime::Readout::Spot &spot : m_readout.spots()) {
+        // A place off the map keeps its slot, empty, so that dots and spots stay in step.
         const std::optional<map::PicturePoint> at = map::picturePoint(spot.place);
-        // A place off the map keeps its slot, far away, so dots and spots stay in step.
-        m_dots.push_back(at ? QPointF(picture.left() + at->x * picture.width(),
-                                      picture.top() + at->y * picture.height())
-                            : QPointF(-1e6, -1e6));
-        update(QRectF(m_dots.back() - QPointF(4, 4), QSizeF(8, 8)).toAlignedRect());
+        m_dots.push_back(at ? std::optional(QPointF(picture.left() + at->x * picture.width(),
+                                                    picture.top() + at->y * picture.height()))
+                            : std::nullopt);
     }
+    repaint();
 }
 
 const localtime::Readout::Spot *MapWidget::spotAt(QPointF position) const
@@ -102,7 +107,9 @@ const localtime::Readout::Spot *MapWidget::spotAt(QPointF position) const
     const localtime::Readout::Spot *nearest = nullptr;
     double nearestDistance = kDotReach;
     for (size_t i = 0; i < m_dots.size() && i < spots.size(); ++i) {
-        const QPointF apart = m_dots[i] - position;
+        if (!m_dots[i])
+            continue;
+        const QPointF apart = *m_dots[i] - position;
         const double distance = std::hypot(apart.x(), apart.y());
         if (distance <= nearestDistance) {
             nearest = &spots[i];
@@ -268,8 +275,10 @@ void MapWidget::paintEvent(QPaintEvent *event)
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(QColor(0x20, 0x20, 0x20), 1.0));
         painter.setBrush(Qt::white);
-        for (const QPointF &dot : m_dots)
-            painter.drawEllipse(dot, kDotRadius, kDotRadius);
+        for (const std::optional<QPointF> &dot : m_dots) {
+            if (dot)
+                painter.drawEllipse(*dot, kDotRadius, kDotRadius);
+        }
         painter.setRenderHint(QPainter::Antialiasing, false);
     }
     if (hasFocus())

@@ -41,8 +41,9 @@ public:
     // The picture's rectangle in the widget, and the map band's within it.
     QRectF pictureRect() const;
     QRect bandRect() const;
-    // Where the dots of the shown country's zones stand, in widget coordinates.
-    const std::vector<QPointF> &dots() const { return m_dots; }
+    // Where the dots of the shown country's zones stand, in widget coordinates, one per zone with
+    // a place; empty for a place off the map.
+    const std::vector<std::optional<QPointF>> &dots() const { return m_dots; }
 
 protected:
     bool event(QEvent *event) override;
@@ -71,8 +72,8 @@ private:
     Form1 &m_form;
     const localtime::MinuteClock &m_clock;
     const localtime::LocalTimeReadout &m_readout;
-    QImage m_shade;              // the band's darkness at the last tick, black of varying opacity
-    std::vector<QPointF> m_dots; // one per spot of the readout, empty where off the map
+    QImage m_shade; // the band's darkness at the last tick, black of varying opacity
+    std::vector<std::optional<QPointF>> m_dots; // one per spot of the readout
     qint16 m_focusZone = 0;
     std::optional<qint16> m_hoverZone;
     std::array<int, 24> m_counts; // entries a press lists, per column; -1 until first asked
