@@ -155,15 +155,25 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
                                 locale.toString(latest.local, QStringLiteral("HH:mm")));
     }
 
-    QStringList lines;
-    for (const ZoneTime &zone : time.offsets) {
-        lines.append(QStringLiteral("UTC%1 ").arg(
-                         map::writtenOffset(zone.offsetSeconds, map::OffsetForm::HoursAndMinutes))
-                     + zoneLine(zone, places.place(zone.zoneId), instant));
+    // Each zone with a place, with its line; the offsets' lines are those of their zones.
+    for (const QTimeZone &zone : zones) {
+        const std::optional<map::GeoPoint> place = places.place(zone.id());
+        if (!place)
+            continue;
+        if (const std::optional<ZoneTime> now = zoneTimeAt(zone, instant))
+            readout.spots.push_back({now->zoneId, *place, zoneLine(*now, place, instant)});
     }
+    QStringList lines;
     QStringList inUse;
-    for (const ZoneTime &zone : time.offsets)
-        inUse.append(map::writtenOffset(zone.offsetSeconds, map::OffsetForm::HoursAndMinutes));
+    for (const ZoneTime &zone : time.offsets) {
+        const QString offset
+            = map::writtenOffset(zone.offsetSeconds, map::OffsetForm::HoursAndMinutes);
+        inUse.append(offset);
+        const auto spot = std::ranges::find(readout.spots, zone.zoneId, &Readout::Spot::zoneId);
+        lines.append(
+            QStringLiteral("UTC%1 ").arg(offset)
+            + (spot != readout.spots.end() ? spot->line : zoneLine(zone, std::nullopt, instant)));
+    }
     const QString today = inUse.size() == 1 ? QStringLiteral("; heute gilt %1.")
                                             : QStringLiteral("; heute gelten %1.");
     QStringList notes;
@@ -178,14 +188,6 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
     }
     readout.details = lines.join(u'\n');
     readout.offsetNote = notes.join(u'\n');
-
-    for (const QTimeZone &zone : zones) {
-        const std::optional<map::GeoPoint> place = places.place(zone.id());
-        if (!place)
-            continue;
-        if (const std::optional<ZoneTime> now = zoneTimeAt(zone, instant))
-            readout.spots.push_back({now->zoneId, *place, zoneLine(*now, place, instant)});
-    }
     return readout;
 }
 
