@@ -166,7 +166,7 @@ TEST(LocalTime, ZonesWhoseFileIsNoRegularFileAreLeftOut)
     QTemporaryDir folder;
     ASSERT_TRUE(QDir(folder.path()).mkpath(u"Europe"_s));
     ASSERT_EQ(mkfifo(QFile::encodeName(folder.filePath(u"Europe/Berlin"_s)).constData(), 0600), 0);
-    ASSERT_TRUE(QFile::copy(ZoneDirectory::systemFolder() + u"/Europe/Busingen"_s,
+    ASSERT_TRUE(QFile::copy(systemZoneFolder() + u"/Europe/Busingen"_s,
                             folder.filePath(u"Europe/Busingen"_s)));
     ZoneDirectory directory(ZoneDirectory::openingFrom(folder.path()));
     const QList<QTimeZone> &zones = directory.zones(u"DE"_s);

@@ -65,13 +65,13 @@ std::optional<ZoneTime> zoneTimeAt(const QTimeZone &zone, const QDateTime &insta
     const QDateTime local = utc.toTimeZone(zone);
     if (!now.atUtc.isValid() || now.offsetFromUtc == kInvalidSeconds || !local.isValid())
         return std::nullopt; // the zone's data say nothing of this instant
-    return ZoneTime{zone, zone.id(), now.offsetFromUtc, now.daylightTimeOffset > 0, local};
+    return ZoneTime{zone, now.offsetFromUtc, now.daylightTimeOffset > 0, local};
 }
 
 QString zoneLine(const ZoneTime &time, const std::optional<map::GeoPoint> &place,
                  const QDateTime &instant)
 {
-    QString line = QStringLiteral("%1: %2").arg(QString::fromLatin1(time.zoneId),
+    QString line = QStringLiteral("%1: %2").arg(QString::fromLatin1(time.zone.id()),
                                                 german().toString(time.local, u"ddd HH:mm"));
     if (time.summerTime)
         line += QStringLiteral(", Sommerzeit");
@@ -161,7 +161,7 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
         if (!place)
             continue;
         if (const std::optional<ZoneTime> now = zoneTimeAt(zone, instant))
-            readout.spots.push_back({now->zoneId, *place, zoneLine(*now, place, instant)});
+            readout.spots.push_back({zone.id(), *place, zoneLine(*now, place, instant)});
     }
     QStringList lines;
     QStringList inUse;
@@ -169,7 +169,7 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
         const QString offset
             = map::writtenOffset(zone.offsetSeconds, map::OffsetForm::HoursAndMinutes);
         inUse.append(offset);
-        const auto spot = std::ranges::find(readout.spots, zone.zoneId, &Readout::Spot::zoneId);
+        const auto spot = std::ranges::find(readout.spots, zone.zone.id(), &Readout::Spot::zoneId);
         lines.append(
             QStringLiteral("UTC%1 ").arg(offset)
             + (spot != readout.spots.end() ? spot->line : zoneLine(zone, std::nullopt, instant)));

@@ -19,7 +19,6 @@ namespace orbisco::localtime {
 struct ZoneTime
 {
     QTimeZone zone;
-    QByteArray zoneId;
     int offsetSeconds = 0;
     bool summerTime = false; // daylight saving time ahead of standard time is in effect
     QDateTime local;

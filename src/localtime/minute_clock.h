@@ -29,7 +29,6 @@ public:
 
     // The instant of the last tick; the clock's now before the first.
     QDateTime instant() const { return m_started ? m_instant : m_clock(); }
-    QDateTime now() const { return m_clock(); }
 
     // What the timer runs: a tick at the time now, and the timer aimed at the next minute.
     void tick();

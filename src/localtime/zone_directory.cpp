@@ -34,15 +34,7 @@ ZoneDirectory::ZoneDirectory(OpenZone openZone, QString zoneTab)
     , m_zoneTab(std::move(zoneTab))
 {
     if (!m_openZone)
-        m_openZone = openingFrom(systemFolder());
-}
-
-QString ZoneDirectory::systemFolder()
-{
-    // Where Qt 6.4 looks, in its order.
-    const QString usual = QStringLiteral("/usr/share/zoneinfo");
-    const QString other = QStringLiteral("/usr/lib/zoneinfo");
-    return QFileInfo(usual).isDir() || !QFileInfo(other).isDir() ? usual : other;
+        m_openZone = openingFrom(systemZoneFolder());
 }
 
 ZoneDirectory::OpenZone ZoneDirectory::openingFrom(const QString &folder)

@@ -29,8 +29,6 @@ class ZoneDirectory
 public:
     using OpenZone = std::function<QTimeZone(const QByteArray &ianaId)>;
 
-    // The system database's folder, where Qt reads the zones' files.
-    static QString systemFolder();
     // Makes zones from the database whose files are in folder: only a zone whose file is a
     // regular file there, so that nothing that could block (a pipe, a device) is ever opened.
     static OpenZone openingFrom(const QString &folder);

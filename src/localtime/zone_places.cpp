@@ -58,12 +58,11 @@ std::optional<map::GeoPoint> iso6709Place(QByteArrayView text)
     return map::GeoPoint{*latitude, *longitude};
 }
 
-QString ZonePlaces::systemFile()
+QString systemZoneFolder()
 {
-    // Qt 6.4 reads the zones of each country from the first of these that exists.
-    const QString usual = QStringLiteral("/usr/share/zoneinfo/zone.tab");
-    const QString other = QStringLiteral("/usr/lib/zoneinfo/zone.tab");
-    return QFileInfo::exists(usual) || !QFileInfo::exists(other) ? usual : other;
+    const QString usual = QStringLiteral("/usr/share/zoneinfo");
+    const QString other = QStringLiteral("/usr/lib/zoneinfo");
+    return QFileInfo(usual).isDir() || !QFileInfo(other).isDir() ? usual : other;
 }
 
 ZonePlaces ZonePlaces::fromText(QByteArrayView text)

@@ -17,13 +17,17 @@ namespace orbisco::localtime {
 // for anything else, or for a place off the Earth.
 std::optional<map::GeoPoint> iso6709Place(QByteArrayView text);
 
+// The folder of the system's time-zone database, where Qt 6.4 reads it: /usr/share/zoneinfo, or
+// /usr/lib/zoneinfo where only that one exists.
+QString systemZoneFolder();
+
 // The principal place of each time zone, from the time-zone database's zone.tab: one line a zone,
 // "code<TAB>coordinates<TAB>zone id[<TAB>comment]", filed under the country whose zone it is.
 class ZonePlaces
 {
 public:
     // Where the system keeps zone.tab: where Qt itself reads it.
-    static QString systemFile();
+    static QString systemFile() { return systemZoneFolder() + QStringLiteral("/zone.tab"); }
 
     // No places.
     ZonePlaces() = default;

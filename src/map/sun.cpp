@@ -34,12 +34,10 @@ double normalized(double degrees)
 }
 
 // The sun's hour angle at a place, in degrees from 0 to 360: 0 at its transit, growing 15° an
-// hour.
+// hour; the sun stands overhead where it is 0.
 double hourAngle(const SunPosition &sun, double longitude)
 {
-    const double minutesOfDay
-        = std::fmod(double(sun.msecsSinceEpoch), kMsecsPerDay) / kMsecsPerMinute;
-    return normalized((minutesOfDay + sun.equationOfTime + 4.0 * longitude) / 4.0 - 180.0);
+    return normalized(longitude - sun.subsolar.longitude);
 }
 
 } // namespace
@@ -61,7 +59,6 @@ SunPosition sunAt(qint64 msecsSinceEpoch)
     const double obliquity = meanObliquity + 0.00256 * cosDeg(omega);
 
     SunPosition sun;
-    sun.msecsSinceEpoch = msecsSinceEpoch;
     sun.declination
         = std::asin(std::clamp(sinDeg(obliquity) * sinDeg(apparentLongitude), -1.0, 1.0)) / kDegree;
     const double y = std::pow(std::tan(obliquity / 2.0 * kDegree), 2);
@@ -86,8 +83,7 @@ SunPosition sunAt(qint64 msecsSinceEpoch)
 double SunPosition::altitudeAt(GeoPoint place) const
 {
     const double sine = sinDeg(place.latitude) * sinDeg(declination)
-        + cosDeg(place.latitude) * cosDeg(declination)
-            * cosDeg(place.longitude - subsolar.longitude);
+        + cosDeg(place.latitude) * cosDeg(declination) * cosDeg(hourAngle(*this, place.longitude));
     return std::asin(std::clamp(sine, -1.0, 1.0)) / kDegree;
 }
 

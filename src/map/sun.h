@@ -20,8 +20,6 @@ struct SunPosition
 
     // The sun's altitude above the horizon at a place, in degrees, without refraction.
     double altitudeAt(GeoPoint place) const;
-
-    qint64 msecsSinceEpoch = 0; // the instant
 };
 
 // The sun at an instant given in milliseconds since 1970-01-01 00:00 UTC.
