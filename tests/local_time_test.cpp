@@ -2,6 +2,8 @@
 // built-in offset says, when it wakes, and how it copes with what the database does not know.
 #include "form1_probe.h"
 
+#include "data/builtin_data.h"
+
 #include "localtime/country_time.h"
 #include "localtime/local_time_readout.h"
 #include "localtime/minute_clock.h"
@@ -14,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimeZone>
@@ -128,6 +131,24 @@ TEST(LocalTime, WithdrawnCodesUseTheirSuccessors)
     // Codes with neither a zone nor a successor: no guess.
     for (const QString &code : {u"BV"_s, u"HM"_s, u"FX"_s, u"NT"_s, u"SU"_s, u"XX"_s, u"D"_s})
         EXPECT_TRUE(directory.zones(code).isEmpty()) << code.toStdString();
+}
+
+TEST(LocalTime, EveryCountryHasTheZonesQtListsForIt)
+{
+    // The country's zones come from our own reading of zone.tab; Qt's list of its territory's
+    // zones is the reference, for every built-in record.
+    ZoneDirectory directory;
+    for (const QStringView record : kCountryRecords) {
+        const QString code = record.first(2).toString();
+        const QLocale::Territory territory = QLocale::codeToTerritory(currentCode(code));
+        const QList<QByteArray> expected = territory == QLocale::AnyTerritory
+            ? QList<QByteArray>()
+            : QTimeZone::availableTimeZoneIds(territory);
+        QList<QByteArray> ids;
+        for (const QTimeZone &zone : directory.zones(code))
+            ids.append(zone.id());
+        EXPECT_EQ(ids, expected) << code.toStdString();
+    }
 }
 
 TEST(LocalTime, ReadoutSaysQuestionMarkWhenThereIsNoTime)

@@ -135,6 +135,13 @@ TEST(Sun, TheBandsShadeIsEachPixelsAltitude)
             const qsizetype stride = width + 3;
             std::vector<uchar> pixels(size_t(stride * height), 7);
             shadeBand(sun, pixels, width, height, stride);
+            // The screen's pixels: black of the same opacity, premultiplied.
+            std::vector<quint32> black(size_t(stride * height), 7);
+            shadeBand(sun, black, width, height, stride);
+            for (size_t i = 0; i < pixels.size(); ++i) {
+                const bool inRow = qsizetype(i) % stride < width;
+                ASSERT_EQ(black[i], inRow ? quint32(pixels[i]) << 24 : 7u) << i;
+            }
             for (int y = 0; y < height; ++y) {
                 for (int x = 0; x < width; ++x) {
                     const GeoPoint place
@@ -250,8 +257,8 @@ TEST(ZonePlaces, ReadFromZoneTab)
 {
     const localtime::ZonePlaces places
         = localtime::ZonePlaces::fromText("# comment\tline\n"
-                                          "DE\t+5230+01322\tEurope/Berlin\tmost of Germany\n"
                                           "DE\t+4742+00841\tEurope/Busingen\r\n"
+                                          "DE\t+5230+01322\tEurope/Berlin\tmost of Germany\n"
                                           "XX\t+9930+01322\tBad/Latitude\n"
                                           "XX\t+5230+01322\n"
                                           "\n"
@@ -261,6 +268,10 @@ TEST(ZonePlaces, ReadFromZoneTab)
     EXPECT_TRUE(places.place("Europe/Busingen"));
     EXPECT_TRUE(places.place("Antarctica/Troll"));
     EXPECT_FALSE(places.place("Bad/Latitude"));
+    // Each country's zones in the order of their ids; a malformed place still names a zone.
+    EXPECT_EQ(places.zonesOf("DE"), (QList<QByteArray>{"Europe/Berlin", "Europe/Busingen"}));
+    EXPECT_EQ(places.zonesOf("XX"), QList<QByteArray>{"Bad/Latitude"});
+    EXPECT_TRUE(places.zonesOf("XXX").isEmpty());
 
     // The system's file has every zone Qt gives a country, and its places lie on the Earth.
     localtime::ZoneDirectory directory;

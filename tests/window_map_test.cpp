@@ -282,7 +282,7 @@ private slots:
         // its bar in the column of UTC+1.
         m_now = QDateTime(QDate(2026, 3, 20), QTime(12, 0), Qt::UTC);
         open(u"germany"_s);
-        const QImage picture(u":/images/map.jpg"_s);
+        const QImage picture(QStringLiteral(ORBISCO_IMAGES "/map.jpg"));
         const QImage drawn = map()->grab().toImage();
         // Picture pixels: the sun's place, the opposite place (180° away, wrapped to the right
         // edge), and both in the number band at the top.
@@ -308,7 +308,7 @@ private slots:
     {
         m_now = QDateTime(QDate(2026, 3, 20), QTime(12, 0), Qt::UTC); // Europe in daylight
         open(u"germany"_s);
-        const QImage picture(u":/images/map.jpg"_s);
+        const QImage picture(QStringLiteral(ORBISCO_IMAGES "/map.jpg"));
         // Berlin and Büsingen, from zone.tab: on the picture's German land (Europe is green), and
         // drawn white with a dark rim.
         const QPoint berlin = onPicture(52.5, 13.0 + 22 / 60.0);

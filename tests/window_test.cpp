@@ -17,10 +17,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -374,6 +376,37 @@ private slots:
                 <= readout->contentsRect().width());
         QCOMPARE(label->fullText(), longText);
         QCOMPARE(readout->toolTip(), u"details"_s);
+    }
+
+    void counterAndLocalTimeNeedNoFontButTheirOwn()
+    {
+        // Their font looks up no fallback fonts: every character they ever show must be in it.
+        QDateTime now(QDate(2026, 1, 12), QTime(9, 5), Qt::UTC); // a Monday
+        open(u"germany"_s, [&now] { return now; });
+        QLabel *readout = widget<QLabel>("Ortszeit");
+        QLabel *count = widget<QLabel>("CounterLabel");
+        const auto ownFontHas = [](const QLabel *label) {
+            const QFontMetrics metrics(label->font());
+            const QList<uint> text = label->text().toUcs4();
+            return std::ranges::all_of(text, [&](uint ch) { return metrics.inFontUcs4(ch); });
+        };
+        QTRY_VERIFY(!readout->text().isEmpty());
+        QStringList shown;
+        for (const QString &country : {u"germany"_s, u"united states"_s, u"bouvet"_s}) {
+            m_form->Text1.setText(country);
+            for (int day = 0; day < 7; ++day, now = now.addDays(1)) {
+                m_window->minuteClock().tick();
+                QVERIFY2(ownFontHas(readout), qPrintable(readout->text()));
+                shown.append(readout->text());
+            }
+            QVERIFY2(ownFontHas(count), qPrintable(count->text()));
+        }
+        // Every day of the week, a range of times, and no time at all.
+        QCOMPARE(QSet<QString>(shown.cbegin(), shown.cbegin() + 7).size(), 7);
+        QVERIFY(!shown.filter(u"–"_s).isEmpty());
+        QVERIFY(shown.contains(u"Ortszeit: ?"_s));
+        static_cast<ui::LocalTimeLabel *>(readout)->showTime(QString(80, u'8'), {});
+        QVERIFY2(ownFontHas(readout), qPrintable(readout->text())); // elided
     }
 
     void screenReadersFindEveryControl()

@@ -22,13 +22,6 @@ QStringView currentCode(QStringView code)
     return code;
 }
 
-QLocale::Territory territoryOf(QStringView code)
-{
-    if (code.size() != 2)
-        return QLocale::AnyTerritory;
-    return QLocale::codeToTerritory(currentCode(code));
-}
-
 ZoneDirectory::ZoneDirectory(OpenZone openZone, QString zoneTab)
     : m_openZone(std::move(openZone))
     , m_zoneTab(std::move(zoneTab))
@@ -54,15 +47,13 @@ const QList<QTimeZone> &ZoneDirectory::zones(const QString &code)
     if (found != m_zones.cend())
         return *found;
 
+    // The file Qt reads for a territory's zones, read once for the places already: Qt's copy
+    // would cost as much again.
     QList<QTimeZone> zones;
-    const QLocale::Territory territory = territoryOf(code);
-    // Asked for no territory, Qt answers with its generic UTC zones; they are nobody's.
-    if (territory != QLocale::AnyTerritory) {
-        for (const QByteArray &id : QTimeZone::availableTimeZoneIds(territory)) {
-            QTimeZone zone = m_openZone(id);
-            if (zone.isValid())
-                zones.append(std::move(zone));
-        }
+    for (const QByteArray &id : places().zonesOf(currentCode(code).toLatin1())) {
+        QTimeZone zone = m_openZone(id);
+        if (zone.isValid())
+            zones.append(std::move(zone));
     }
     return *m_zones.emplace(code, std::move(zones));
 }

@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
-#include <QLocale>
 #include <QString>
 #include <QTimeZone>
 
@@ -17,10 +16,6 @@ namespace orbisco::localtime {
 // The code a country has today: a record's code withdrawn from ISO 3166-1 goes to its successor
 // where there is one (UK to GB, TP to TL, ZR to CD, AN to CW); any other code stays as it is.
 QStringView currentCode(QStringView code);
-
-// The territory of a record's two-letter code in Qt's locale database, by its current code; any
-// code the database does not know has no territory (AnyTerritory), never a guess.
-QLocale::Territory territoryOf(QStringView code);
 
 // The time zones of each country, from the system's time-zone database, looked up once per code
 // and kept: the cache holds which zones a country has, never a time.
@@ -38,9 +33,10 @@ public:
     // of the zones' places, the system's by default.
     explicit ZoneDirectory(OpenZone openZone = {}, QString zoneTab = ZonePlaces::systemFile());
 
-    // The country's readable zones, in the database's order of ids; empty when it has none.
+    // The country's readable zones, by its current code from zone.tab, in the order of their ids;
+    // empty when it has none.
     const QList<QTimeZone> &zones(const QString &code);
-    // The zones' places, read from zone.tab when first asked for.
+    // The zones' places and countries, read from zone.tab when first asked for.
     const ZonePlaces &places();
 
 private:

@@ -68,7 +68,9 @@ QString systemZoneFolder()
 ZonePlaces ZonePlaces::fromText(QByteArrayView text)
 {
     ZonePlaces places;
-    places.m_places.reserve(text.count('\n') + 1);
+    const qsizetype lines = text.count('\n') + 1;
+    places.m_places.reserve(lines);
+    places.m_zones.reserve(lines);
     while (!text.isEmpty()) {
         qsizetype end = text.indexOf('\n');
         if (end < 0)
@@ -87,11 +89,14 @@ ZonePlaces ZonePlaces::fromText(QByteArrayView text)
         qsizetype afterId = line.indexOf('\t', afterPlace + 1);
         if (afterId < 0)
             afterId = line.size();
-        const QByteArrayView id = line.sliced(afterPlace + 1, afterId - afterPlace - 1);
+        const QByteArray id = line.sliced(afterPlace + 1, afterId - afterPlace - 1).toByteArray();
+        if (id.isEmpty())
+            continue;
+        places.m_zones.append({{line[0], line[1]}, id});
         const std::optional<map::GeoPoint> place
             = iso6709Place(line.sliced(afterCode + 1, afterPlace - afterCode - 1));
-        if (place && !id.isEmpty())
-            places.m_places.insert(id.toByteArray(), *place);
+        if (place)
+            places.m_places.insert(id, *place);
     }
     return places;
 }
@@ -106,6 +111,19 @@ ZonePlaces ZonePlaces::fromFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return fromText(file.read(kLargestFile));
+}
+
+QList<QByteArray> ZonePlaces::zonesOf(QByteArrayView code) const
+{
+    QList<QByteArray> zones;
+    if (code.size() != 2)
+        return zones;
+    for (const auto &[filedUnder, zone] : m_zones) {
+        if (filedUnder[0] == code[0] && filedUnder[1] == code[1])
+            zones.append(zone);
+    }
+    std::ranges::sort(zones);
+    return zones;
 }
 
 std::optional<map::GeoPoint> ZonePlaces::place(const QByteArray &zoneId) const

@@ -8,7 +8,9 @@
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <optional>
+#include <utility>
 
 namespace orbisco::localtime {
 
@@ -23,6 +25,7 @@ QString systemZoneFolder();
 
 // The principal place of each time zone, from the time-zone database's zone.tab: one line a zone,
 // "code<TAB>coordinates<TAB>zone id[<TAB>comment]", filed under the country whose zone it is.
+// The same lines tell each country's zones, as they tell Qt's own list of a territory's zones.
 class ZonePlaces
 {
 public:
@@ -41,9 +44,15 @@ public:
     // The place of a zone; empty when zone.tab has none.
     std::optional<map::GeoPoint> place(const QByteArray &zoneId) const;
     qsizetype size() const { return m_places.size(); }
+    // The zones filed under a two-letter code, sorted by id; a zone counts even where its place
+    // is malformed.
+    QList<QByteArray> zonesOf(QByteArrayView code) const;
 
 private:
     QHash<QByteArray, map::GeoPoint> m_places;
+    // Each line's code and zone, as they stand: a country's zones are asked for a few times,
+    // once each, while the file is read at every start.
+    QList<std::pair<std::array<char, 2>, QByteArray>> m_zones;
 };
 
 } // namespace orbisco::localtime

@@ -71,11 +71,12 @@ void forColumnsBetween(double from, double to, int width, Fill &&fill)
     }
 }
 
-} // namespace
-
-void shadeBand(const SunPosition &sun, std::span<uchar> pixels, int width, int height,
-               qsizetype stride)
+// Both kinds of pixel: the opacity, and black of that opacity.
+template <typename Pixel>
+void shadeBandOf(const SunPosition &sun, std::span<Pixel> pixels, int width, int height,
+                 qsizetype stride)
 {
+    constexpr int kShift = (sizeof(Pixel) - 1) * 8; // where the opacity goes
     if (width <= 0 || height <= 0 || stride < width || qsizetype(pixels.size()) < stride * height)
         return;
     static const TwilightTable kTable;
@@ -84,7 +85,7 @@ void shadeBand(const SunPosition &sun, std::span<uchar> pixels, int width, int h
     const auto opacityAt = [](double step) {
         // Not a number, as much as anything below the table, is night.
         const double at = step > 0 ? std::min(step, double(kSteps)) : 0.0;
-        return kTable.opacity[size_t(at)];
+        return Pixel(Pixel(kTable.opacity[size_t(at)]) << kShift);
     };
 
     // sin(altitude) = sin φ sin δ + cos φ cos δ cos(λ - λsun): per row a term and a factor, per
@@ -106,7 +107,7 @@ void shadeBand(const SunPosition &sun, std::span<uchar> pixels, int width, int h
         const double latitude = latitudeAtBand((y + 0.5) / height) * kDegree;
         const double offset = (std::sin(latitude) * sinDeclination - kTable.night) * stepsPerSine;
         const double slope = std::cos(latitude) * cosDeclination * stepsPerSine;
-        uchar *row = pixels.data() + y * stride;
+        Pixel *row = pixels.data() + y * stride;
         const auto compute = [&](int begin, int end) {
             for (int x = begin; x < end; ++x)
                 row[x] = opacityAt(offset + slope * columnCosines[size_t(x)]);
@@ -134,6 +135,20 @@ void shadeBand(const SunPosition &sun, std::span<uchar> pixels, int width, int h
         forColumnsBetween(noon - day, noon + day, width,
                           [row](int begin, int end) { std::fill(row + begin, row + end, 0); });
     }
+}
+
+} // namespace
+
+void shadeBand(const SunPosition &sun, std::span<uchar> pixels, int width, int height,
+               qsizetype stride)
+{
+    shadeBandOf(sun, pixels, width, height, stride);
+}
+
+void shadeBand(const SunPosition &sun, std::span<quint32> pixels, int width, int height,
+               qsizetype stride)
+{
+    shadeBandOf(sun, pixels, width, height, stride);
 }
 
 } // namespace orbisco::map

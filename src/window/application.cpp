@@ -1,8 +1,11 @@
 #include "window/application.h"
 
+#include "window/packed_image.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QPixmap>
 #include <QTranslator>
 
 namespace orbisco::ui {
@@ -25,10 +28,11 @@ void setUpApplication(QApplication &app)
 
 QIcon programIcon()
 {
-    // What a window manager shows, 16 to 64 pixels; Qt decodes every file it is given before the
-    // window is shown, and the desktop takes the larger sizes from the installed hicolor theme.
-    QIcon icon(QStringLiteral(":/images/globe.png"));
-    icon.addFile(QStringLiteral(":/images/globe-64.png"), QSize(64, 64));
+    // What a window manager shows, 16 to 64 pixels; the desktop takes the larger sizes from the
+    // installed hicolor theme.
+    QIcon icon;
+    for (const auto *pack : {":/images/globe.argb", ":/images/globe-64.argb"})
+        icon.addPixmap(QPixmap::fromImage(packedImage(QLatin1StringView(pack))));
     return icon;
 }
 

@@ -1,6 +1,7 @@
 #include "window/look.h"
 
 #include "controls/controls.h"
+#include "window/packed_image.h"
 
 #include <QColor>
 #include <QPainter>
@@ -30,6 +31,12 @@ QFont toQFont(const FontSpec &wanted)
         font.setFamily(wanted.family.toString());
     font.setPointSizeF(wanted.pointSize);
     font.setBold(wanted.bold);
+    return font;
+}
+
+QFont withoutFallbacks(QFont font)
+{
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
@@ -64,13 +71,13 @@ QPixmap pixmapFor(const QWidget *widget, const QString &path)
     if (widget->devicePixelRatio() > 1.0) {
         QString dense = path;
         dense.insert(path.lastIndexOf(u'.'), QStringLiteral("@2x"));
-        QPixmap pixmap(dense);
+        QPixmap pixmap = QPixmap::fromImage(packedImage(dense));
         if (!pixmap.isNull()) {
             pixmap.setDevicePixelRatio(2.0);
             return pixmap;
         }
     }
-    return QPixmap(path);
+    return QPixmap::fromImage(packedImage(path));
 }
 
 void drawFocusFrame(QWidget *widget, QPainter &painter, const QRect &rect)

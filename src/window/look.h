@@ -16,13 +16,16 @@ class Control;
 
 // How the window's widgets take the look the window description gives their controls.
 QFont toQFont(const FontSpec &wanted);
+// The font for a widget that shows only texts of the program's own (digits, German words): all
+// of them in the font itself, so no fallback fonts need looking up for it.
+QFont withoutFallbacks(QFont font);
 // Object name, font, tool tip and background colour of the control; a control with a background
 // of its own also gets dark text.
 void applyLook(QWidget *widget, const ControlLayout &layout);
 // Puts the widget where the control stands now, offset by the inside of its container.
 void place(QWidget *widget, const Control &control, QPoint offset = {});
-// The image for the widget's screen: on a screen of twice the density or more, its 2x file, drawn
-// sharp at the same logical size.
+// The packed picture (window/packed_image.h) for the widget's screen: on a screen of twice the
+// density or more, its 2x pack, drawn sharp at the same logical size.
 QPixmap pixmapFor(const QWidget *widget, const QString &path);
 // The style's focus frame around rect, for a widget that draws its own focus mark.
 void drawFocusFrame(QWidget *widget, QPainter &painter, const QRect &rect);

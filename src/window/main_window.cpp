@@ -47,6 +47,7 @@ MainWindow::MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, 
     addResultList();
 
     QLabel *counter = addLabel(form.CounterLabel);
+    counter->setFont(withoutFallbacks(counter->font()));
     counter->setAccessibleName(counter->text());
     counter->setAccessibleDescription(QStringLiteral("Anzahl"));
     connect(&form.CounterLabel, &Label::captionChanged, counter, &QLabel::setAccessibleName);
@@ -163,13 +164,13 @@ void MainWindow::addMap()
     m_map = new MapWidget(m_form, m_clock, m_localTime, this);
     applyLook(m_map, map.layout());
     m_map->setAccessibleName(QStringLiteral("Weltkarte"));
-    m_map->setPixmap(pixmapFor(m_map, QStringLiteral(":/images/map.jpg")));
+    m_map->setPixmap(pixmapFor(m_map, QStringLiteral(":/images/map.argb")));
     place(m_map, map);
 
     // The arrow stands on the window above the map; the bar lies inside the map's picture.
     auto *arrow = new QLabel(this);
     applyLook(arrow, m_form.Picture2.layout());
-    arrow->setPixmap(pixmapFor(arrow, QStringLiteral(":/images/arrow.gif")));
+    arrow->setPixmap(pixmapFor(arrow, QStringLiteral(":/images/arrow.argb")));
     arrow->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto *bar = new ZoneBarWidget(m_map);
@@ -201,7 +202,7 @@ void MainWindow::addLocalTime()
                          toPixels(list.Top() + list.Height()));
     const QPoint bottomRight(toPixels(list.Left() + list.Width()), toPixels(m_form.Picture2.Top()));
     m_localTimeLabel = new LocalTimeLabel(this);
-    m_localTimeLabel->setFont(toQFont(counter.layout().font));
+    m_localTimeLabel->setFont(withoutFallbacks(toQFont(counter.layout().font)));
     m_localTimeLabel->setGeometry(QRect(topLeft, bottomRight - QPoint(1, 1)));
 
     connect(&m_localTime, &localtime::LocalTimeReadout::changed, m_localTimeLabel,

@@ -69,12 +69,13 @@ void MapWidget::shadeFor(const QDateTime &instant)
     if (size.isEmpty() || !instant.isValid()) {
         m_shade = QImage();
     } else {
-        QImage opacity(size, QImage::Format_Alpha8);
+        // Black of the shade's opacity, in the format the screen blends fastest.
+        m_shade = QImage(size, QImage::Format_ARGB32_Premultiplied);
         map::shadeBand(map::sunAt(instant.toMSecsSinceEpoch()),
-                       std::span<uchar>(opacity.bits(), size_t(opacity.sizeInBytes())),
-                       size.width(), size.height(), opacity.bytesPerLine());
-        // Black of that opacity, in the format the screen blends fastest.
-        m_shade = opacity.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+                       std::span<quint32>(reinterpret_cast<quint32 *>(m_shade.bits()),
+                                          size_t(m_shade.sizeInBytes()) / sizeof(quint32)),
+                       size.width(), size.height(),
+                       m_shade.bytesPerLine() / qsizetype(sizeof(quint32)));
         m_shade.setDevicePixelRatio(ratio);
     }
     update(band);

@@ -1,11 +1,13 @@
 // Any zone.tab text, and any instant: every place read lies on the Earth, on the map or off it,
-// and the sun there has a finite altitude and its events fall on their date.
+// its zone is filed under its country, and the sun there has a finite altitude and its events
+// fall on their date.
 #include "fuzz_support.h"
 
 #include "localtime/zone_places.h"
 #include "map/projection.h"
 #include "map/sun.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace orbisco;
@@ -28,7 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QStringList fields = line.split(u'\t');
         if (fields.size() < 3)
             continue;
+        // Every zone with a place is filed under its line's country, and the list is sorted.
+        const QList<QByteArray> zones = places.zonesOf(fields[0].toLatin1());
+        FUZZ_CHECK(std::ranges::is_sorted(zones));
         const std::optional<map::GeoPoint> place = places.place(fields[2].toLatin1());
+        if (place && fields[0].size() == 2 && !line.startsWith(u'#'))
+            FUZZ_CHECK(zones.contains(fields[2].toLatin1()));
         if (!place)
             continue;
         FUZZ_CHECK(std::abs(place->latitude) <= 90 && std::abs(place->longitude) <= 180);
