@@ -133,10 +133,9 @@ TEST(Currency, EveryCodeAtEveryDateFrom1900To2100)
                 ASSERT_TRUE(!currency.since.isValid() || currency.since <= date)
                     << code.toStdString();
                 if (currency.since.isValid() && currency.since.year() >= 1900) {
-                    const auto codeOf = [](const Currency &c) { return c.code; };
                     ASSERT_TRUE(std::ranges::none_of(
                         currenciesInUse(code, currency.since.addDays(-1)),
-                        [&](const Currency &c) { return codeOf(c) == currency.code; }))
+                        [&](const Currency &c) { return c.code == currency.code; }))
                         << code.toStdString() << " " << currency.code.toStdString();
                 }
             }

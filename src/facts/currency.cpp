@@ -121,10 +121,6 @@ QString named(const QList<Currency> &currencies, const QString &lastSeparator)
     return names.join(QStringLiteral(", ")) + lastSeparator + last;
 }
 
-} // namespace
-
-namespace {
-
 struct HistoryEntry
 {
     Currency currency;

@@ -89,15 +89,16 @@ CountryTime countryTimeAt(const QList<QTimeZone> &zones, const QDateTime &instan
     const QDateTime yearStart(QDate(utc.date().year(), 1, 1), QTime(0, 0), Qt::UTC);
 
     for (const QTimeZone &zone : zones) {
-        std::optional<ZoneTime> now = zoneTimeAt(zone, utc);
+        const std::optional<ZoneTime> now = zoneTimeAt(zone, utc);
         if (!now)
             continue;
         addOffsetsOfYear(zone, yearStart, time.offsetsThisYear);
+        time.zones.push_back(*now);
 
         const auto same
             = std::ranges::find(time.offsets, now->offsetSeconds, &ZoneTime::offsetSeconds);
         if (same == time.offsets.end())
-            time.offsets.push_back(std::move(*now));
+            time.offsets.push_back(*now);
     }
     std::ranges::sort(time.offsets, {}, &ZoneTime::offsetSeconds);
     std::ranges::sort(time.offsetsThisYear);
@@ -156,12 +157,10 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
     }
 
     // Each zone with a place, with its line; the offsets' lines are those of their zones.
-    for (const QTimeZone &zone : zones) {
-        const std::optional<map::GeoPoint> place = places.place(zone.id());
-        if (!place)
-            continue;
-        if (const std::optional<ZoneTime> now = zoneTimeAt(zone, instant))
-            readout.spots.push_back({zone.id(), *place, zoneLine(*now, place, instant)});
+    for (const ZoneTime &zone : time.zones) {
+        const std::optional<map::GeoPoint> place = places.place(zone.zone.id());
+        if (place)
+            readout.spots.push_back({zone.zone.id(), *place, zoneLine(zone, place, instant)});
     }
     QStringList lines;
     QStringList inUse;

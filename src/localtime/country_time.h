@@ -27,6 +27,7 @@ struct ZoneTime
 // A country's time at one instant, from its zones in the system database.
 struct CountryTime
 {
+    std::vector<ZoneTime> zones;   // every zone that can say its time, in the zones' order
     std::vector<ZoneTime> offsets; // one per distinct current offset, westmost first
     QList<int> offsetsThisYear;    // every offset its zones use in the instant's year, ascending
 

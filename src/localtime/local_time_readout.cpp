@@ -30,7 +30,6 @@ void LocalTimeReadout::refresh(const QDateTime &instant)
     const QList<QTimeZone> &zones = m_code.isEmpty() ? kNoZones : m_directory.zones(m_code);
     Readout readout = readoutAt(m_code, m_offset, zones, instant, m_directory.places());
     if (readout.text == m_readout.text && readout.details == m_readout.details
-        && readout.spots.size() == m_readout.spots.size()
         && std::ranges::equal(readout.spots, m_readout.spots, {}, &Readout::Spot::line,
                               &Readout::Spot::line))
         return;

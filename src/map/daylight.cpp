@@ -1,18 +1,16 @@
 #include "map/daylight.h"
 
+#include "map/degrees.h"
 #include "map/projection.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace orbisco::map {
 
 namespace {
-
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 // The opacity by the sine of the sun's altitude, in even steps of the sine from astronomical night
 // (step 0) to the horizon (the last step): the band asks for it per pixel, so it looks the

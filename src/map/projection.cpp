@@ -1,5 +1,7 @@
 #include "map/projection.h"
 
+#include "map/degrees.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -7,8 +9,6 @@
 namespace orbisco::map {
 
 namespace {
-
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 // Miller's ordinate of a latitude, in units of the Earth's radius.
 double millerY(double latitude)

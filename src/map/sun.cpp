@@ -1,15 +1,15 @@
 #include "map/sun.h"
 
+#include "map/degrees.h"
+
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace orbisco::map {
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
 constexpr double kMsecsPerDay = 86'400'000.0;
 constexpr double kMsecsPerMinute = 60'000.0;
 // Julian day of 1970-01-01 00:00 UTC, and of the epoch J2000.0.

@@ -18,7 +18,7 @@ struct Leading
     qsizetype digits = 0;
     qsizetype length = 0; // characters read, the sign included
 
-    std::optional<int> signedValue() const { return sign < 0 ? -value : value; }
+    int signedValue() const { return sign < 0 ? -value : value; }
 };
 
 Leading readLeading(QStringView text, qsizetype maxDigits)
@@ -47,7 +47,7 @@ std::optional<qint16> zoneNumber(QStringView offset)
     const Leading read = readLeading(head, head.size());
     if (read.digits == 0 || read.length != head.size())
         return std::nullopt;
-    return static_cast<qint16>(*read.signedValue());
+    return static_cast<qint16>(read.signedValue());
 }
 
 std::optional<int> offsetSeconds(QStringView text)

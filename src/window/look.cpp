@@ -18,8 +18,9 @@ namespace orbisco::ui {
 QFont toQFont(const FontSpec &wanted)
 {
     // Asked for by a family that is installed: Debian's fonts-liberation has the families
-    // metrically compatible with the ones the window was designed in. Asking for a family that is
-    // not installed makes fontconfig search its fallbacks, at a cost at every start.
+    // metrically compatible with the ones the window was designed in, so the window does not
+    // depend on fontconfig's aliases for families it lacks. The designed family stays behind, for
+    // a system that has it and not these.
     static constexpr std::pair<QStringView, QStringView> kInstalled[]
         = {{u"Arial", u"Liberation Sans"}, {u"Arial Narrow", u"Liberation Sans Narrow"}};
     QFont font;

@@ -26,6 +26,13 @@ namespace {
 constexpr double kDotRadius = 2.5;
 constexpr double kDotReach = 4.0;
 
+// The square within reach of a point: a dot's, or the pointer's.
+QRect reachOf(QPointF point)
+{
+    return QRectF(point - QPointF(kDotReach, kDotReach), QSizeF(2 * kDotReach, 2 * kDotReach))
+        .toAlignedRect();
+}
+
 } // namespace
 
 MapWidget::MapWidget(Form1 &form, const localtime::MinuteClock &clock,
@@ -86,7 +93,7 @@ void MapWidget::placeDots()
     const auto repaint = [this] {
         for (const std::optional<QPointF> &dot : m_dots) {
             if (dot)
-                update(QRectF(*dot - QPointF(4, 4), QSizeF(8, 8)).toAlignedRect());
+                update(reachOf(*dot));
         }
     };
     repaint();
@@ -189,7 +196,7 @@ bool MapWidget::event(QEvent *event)
             QRect area = columnRect(*zone);
             if (const localtime::Readout::Spot *spot = spotAt(help->pos())) {
                 text.prepend(spot->line + u'\n');
-                area = QRect(help->pos() - QPoint(4, 4), QSize(9, 9));
+                area = reachOf(help->pos());
             }
             QToolTip::showText(help->globalPos(), text, this, area);
         } else {
