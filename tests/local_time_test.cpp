@@ -70,6 +70,21 @@ TEST(LocalTime, GermanyInWinterAndSummer)
         << "+01:00 is Germany's winter offset: no disagreement in summer either";
 }
 
+TEST(LocalTime, ZonesOnUtcItselfArePlusZero)
+{
+    // Reykjavik all year and London in winter keep UTC: "+00:00", never "-00:00".
+    EXPECT_EQ(readoutOf(u"IS"_s, u"+00:00"_s, kWinter).details,
+              u"UTC+00:00 Atlantic/Reykjavik: Mi. 13:32"_s);
+    EXPECT_EQ(readoutOf(u"GB"_s, u"+00:00"_s, kWinter).details,
+              u"UTC+00:00 Europe/London: Mi. 13:32"_s);
+    EXPECT_EQ(readoutOf(u"GB"_s, u"+00:00"_s, kSummer).details,
+              u"UTC+01:00 Europe/London: Di. 14:32, Sommerzeit"_s);
+    // Ghana's record says +01:00; Accra keeps UTC, and the note says so.
+    EXPECT_EQ(readoutOf(u"GH"_s, u"+01:00"_s, kWinter).offsetNote,
+              u"Die eingebaute Angabe +01:00 weicht von der Zeitzonendatenbank ab; heute gilt "
+              "+00:00."_s);
+}
+
 TEST(LocalTime, NepalsQuarterHourAndItsStaleBuiltInOffset)
 {
     const Readout nepal = readoutOf(u"NP"_s, u"+05:30"_s, kWinter);

@@ -7,6 +7,7 @@
 #include "map/zone_geometry.h"
 
 #include <stdexcept>
+#include <tuple>
 
 using namespace orbisco;
 using namespace Qt::StringLiterals;
@@ -118,6 +119,23 @@ TEST(ZoneNumber, ReadsTheHourFromTheFirstThreeCharacters)
                  {u"\u0661\u0662", std::nullopt}};
     for (const auto &c : cases)
         EXPECT_EQ(map::zoneNumber(c.offset), c.zone) << QString::fromUtf16(c.offset).toStdString();
+}
+
+TEST(UtcOffset, WrittenInHoursOrInHoursAndMinutes)
+{
+    using map::OffsetForm;
+    using map::writtenOffset;
+    const std::tuple<int, QString, QString> offsets[] = {
+        {0, u"±0"_s, u"+00:00"_s},       {3600, u"+1"_s, u"+01:00"_s},
+        {-39600, u"-11"_s, u"-11:00"_s}, {20700, u"+5"_s, u"+05:45"_s},
+        {-12600, u"-3"_s, u"-03:30"_s},  {45900, u"+12"_s, u"+12:45"_s},
+    };
+    for (const auto &[seconds, hours, hoursAndMinutes] : offsets) {
+        EXPECT_EQ(writtenOffset(seconds, OffsetForm::Hours), hours) << seconds;
+        EXPECT_EQ(writtenOffset(seconds, OffsetForm::HoursAndMinutes), hoursAndMinutes) << seconds;
+    }
+    // Half an hour west of UTC is west, in minutes; in whole hours it is UTC's own column.
+    EXPECT_EQ(writtenOffset(-1800, OffsetForm::HoursAndMinutes), u"-00:30"_s);
 }
 
 TEST(MapClick, ColumnBoundariesBelongToTheLeftColumn)

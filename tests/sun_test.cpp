@@ -102,6 +102,47 @@ TEST(Sun, RisesAndSetsWithinAMinuteOfTheEphemeris)
     }
 }
 
+TEST(Sun, TheDetailsGiveTheEventsOfTheZonesOwnDate)
+{
+    // At 00:30 and 23:30 on each reference date, one of the two on another date in UTC wherever
+    // the zone is off UTC: the details must give the zone's own date's sunrise and sunset.
+    const QStringList rows = referenceRows(u"events");
+    ASSERT_GE(rows.size(), 12);
+    const QRegularExpression shownTime(u"^ (\\d\\d:\\d\\d)"_s);
+    for (const QString &row : rows) {
+        const QStringList field = row.split(u'\t');
+        const QTimeZone zone(field[1].toLatin1());
+        const QDate date = QDate::fromString(field[4], Qt::ISODate);
+        const GeoPoint place{field[2].toDouble(), field[3].toDouble()};
+        for (const QTime local : {QTime(0, 30), QTime(23, 30)}) {
+            const QDateTime instant = QDateTime(date, local, zone).toUTC();
+            const std::optional<localtime::ZoneTime> time = localtime::zoneTimeAt(zone, instant);
+            ASSERT_TRUE(time) << row.toStdString();
+            const QString line = localtime::zoneLine(*time, place, instant);
+            const auto check = [&](const QString &event, const QString &expected) {
+                const qsizetype at = line.indexOf(event);
+                if (expected == u"-"_s) {
+                    EXPECT_EQ(at, -1) << line.toStdString();
+                    return;
+                }
+                ASSERT_GE(at, 0) << line.toStdString();
+                const QString shown = shownTime.match(line.mid(at + event.size())).captured(1);
+                const QTime reference = QTime::fromString(expected, u"HH:mm:ss"_s);
+                // A minute of the formulas, and half a minute of rounding to the minute.
+                EXPECT_LE(std::abs(QTime::fromString(shown, u"HH:mm"_s).secsTo(reference)), 90)
+                    << line.toStdString() << " against " << row.toStdString();
+            };
+            check(u"Sonnenaufgang"_s, field[5]);
+            check(u"Sonnenuntergang"_s, field[6]);
+            if (field[7] != u"-"_s) {
+                EXPECT_TRUE(
+                    line.endsWith(field[7] == u"up"_s ? u"Mitternachtssonne"_s : u"Polarnacht"_s))
+                    << line.toStdString();
+            }
+        }
+    }
+}
+
 TEST(Sun, DayStatesAndShadeByAltitude)
 {
     EXPECT_EQ(dayState(-0.8), DayState::Day);

@@ -91,6 +91,39 @@ private:
         return QPoint(int(x), int(y));
     }
 
+    // The committed picture, at the density the screen shows it at.
+    QImage picture()
+    {
+        QImage image(map()->devicePixelRatioF() > 1.0 ? QStringLiteral(ORBISCO_IMAGES "/map@2x.jpg")
+                                                      : QStringLiteral(ORBISCO_IMAGES "/map.jpg"));
+        image.setDevicePixelRatio(image.width() / 615.0);
+        return image;
+    }
+
+    // The colour of an image at a logical pixel, and a logical rectangle of it, at any density.
+    static QRgb pixel(const QImage &image, QPoint logical)
+    {
+        return image.pixel((QPointF(logical) * image.devicePixelRatio()).toPoint());
+    }
+    static QImage area(const QImage &image, QRect logical)
+    {
+        const qreal ratio = image.devicePixelRatio();
+        return image.copy(
+            QRectF(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio).toRect());
+    }
+
+    // The map as the screen shows it now, not a fresh rendering: grab() paints the whole widget
+    // anew, and would hide whatever a change left on screen that it should have repainted. (Qt's
+    // offscreen platform grabs no more than a window's size in logical pixels: on a denser screen
+    // only the fresh rendering is to be had.)
+    QImage onScreen()
+    {
+        QApplication::processEvents();
+        if (m_window->devicePixelRatio() != 1.0)
+            return map()->grab().toImage();
+        return area(m_window->screen()->grabWindow(m_window->winId()).toImage(), map()->geometry());
+    }
+
     static double luminance(QRgb colour)
     {
         return 0.2126 * qRed(colour) + 0.7152 * qGreen(colour) + 0.0722 * qBlue(colour);
@@ -196,11 +229,11 @@ private slots:
         // A column far from the focus column, inside the frame, is as it was.
         const int left = int(std::ceil(3 * kColumnTwips / 15.0)) + 2;
         const QRect far(left + 2, 10, 20, map()->height() - 20);
-        QCOMPARE(focused.copy(far), before.copy(far));
+        QCOMPARE(area(focused, far), area(before, far));
         // The focus column and the frame changed.
         const int focusColumn = int((4 + 11 + 0.5) * kColumnTwips / 15);
-        QVERIFY(focused.pixel(focusColumn, 150) != before.pixel(focusColumn, 150));
-        QVERIFY(focused.pixel(3, 150) != before.pixel(3, 150));
+        QVERIFY(pixel(focused, {focusColumn, 150}) != pixel(before, {focusColumn, 150}));
+        QVERIFY(pixel(focused, {3, 150}) != pixel(before, {3, 150}));
     }
 
     void movingThePointerLeavesNoTrailOnScreen()
@@ -208,19 +241,12 @@ private slots:
         // What the screen shows, not a fresh rendering: grab() would paint the whole widget anew
         // and hide a highlight that was never taken away.
         open();
-        const auto onScreen = [this] {
-            QApplication::processEvents();
-            const QPoint at = map()->mapTo(m_window.get(), QPoint(0, 0));
-            return m_window->screen()
-                ->grabWindow(m_window->winId(), at.x(), at.y(), map()->width(), map()->height())
-                .toImage();
-        };
         const QImage before = onScreen();
         const QRect first(atPicture(100) - QPoint(10, 100), QSize(20, 200));
         QTest::mouseMove(map(), atPicture(100));
-        QVERIFY(onScreen().copy(first) != before.copy(first)); // highlighted
+        QVERIFY(area(onScreen(), first) != area(before, first)); // highlighted
         QTest::mouseMove(map(), atPicture(200));
-        QCOMPARE(onScreen().copy(first), before.copy(first));
+        QCOMPARE(area(onScreen(), first), area(before, first));
     }
 
     void hoverNamesThePressedColumnAndChangesNothing()
@@ -282,42 +308,42 @@ private slots:
         // its bar in the column of UTC+1.
         m_now = QDateTime(QDate(2026, 3, 20), QTime(12, 0), Qt::UTC);
         open(u"germany"_s);
-        const QImage picture(QStringLiteral(ORBISCO_IMAGES "/map.jpg"));
-        const QImage drawn = map()->grab().toImage();
+        const QImage picture = this->picture();
+        const QImage drawn = onScreen();
         // Picture pixels: the sun's place, the opposite place (180° away, wrapped to the right
         // edge), and both in the number band at the top.
         const QPoint noon = onPicture(0, 1.8);
         const QPoint midnight = onPicture(0, -178.2);
-        QCOMPARE(drawn.pixel(noon + kInside), picture.pixel(noon));
-        QVERIFY2(luminance(drawn.pixel(midnight + kInside))
-                     <= luminance(picture.pixel(midnight)) / 2,
-                 qPrintable(u"%1 %2"_s.arg(luminance(drawn.pixel(midnight + kInside)))
-                                .arg(luminance(picture.pixel(midnight)))));
+        QCOMPARE(pixel(drawn, noon + kInside), pixel(picture, noon));
+        QVERIFY2(luminance(pixel(drawn, midnight + kInside))
+                     <= luminance(pixel(picture, midnight)) / 2,
+                 qPrintable(u"%1 %2"_s.arg(luminance(pixel(drawn, midnight + kInside)))
+                                .arg(luminance(pixel(picture, midnight)))));
         for (const QPoint &band : {QPoint(noon.x(), 5), QPoint(midnight.x(), 5)})
-            QCOMPARE(drawn.pixel(band + kInside), picture.pixel(band));
+            QCOMPARE(pixel(drawn, band + kInside), pixel(picture, band));
 
         // Twelve hours on, at the next tick, night and day have changed places.
         m_now = m_now.addSecs(12 * 3600);
         m_window->minuteClock().tick();
-        const QImage later = map()->grab().toImage();
-        QCOMPARE(later.pixel(midnight + kInside), picture.pixel(midnight));
-        QVERIFY(luminance(later.pixel(noon + kInside)) <= luminance(picture.pixel(noon)) / 2);
+        const QImage later = onScreen();
+        QCOMPARE(pixel(later, midnight + kInside), pixel(picture, midnight));
+        QVERIFY(luminance(pixel(later, noon + kInside)) <= luminance(pixel(picture, noon)) / 2);
     }
 
     void dotsStandAtTheShownCountrysZones()
     {
         m_now = QDateTime(QDate(2026, 3, 20), QTime(12, 0), Qt::UTC); // Europe in daylight
         open(u"germany"_s);
-        const QImage picture(QStringLiteral(ORBISCO_IMAGES "/map.jpg"));
+        const QImage picture = this->picture();
         // Berlin and Büsingen, from zone.tab: on the picture's German land (Europe is green), and
         // drawn white with a dark rim.
         const QPoint berlin = onPicture(52.5, 13.0 + 22 / 60.0);
         const QPoint busingen = onPicture(47.0 + 42 / 60.0, 8.0 + 41 / 60.0);
         for (const QPoint &place : {berlin, busingen}) {
-            const QColor land = picture.pixelColor(place);
+            const QColor land = QColor(pixel(picture, place));
             QVERIFY2(land.green() > 2 * land.red() && land.green() > 2 * land.blue(),
                      qPrintable(land.name()));
-            QCOMPARE(map()->grab().toImage().pixelColor(place + kInside), QColor(Qt::white));
+            QCOMPARE(QColor(pixel(onScreen(), place + kInside)), QColor(Qt::white));
         }
         // A dot's tool tip: the zone's line from the read-out, then the column's.
         const QString tip = toolTipAt(berlin + kInside + QPoint(3, 1));
@@ -327,13 +353,17 @@ private slots:
         QVERIFY(m_window->localTime().details().contains(tip.section(u'\n', 0, 0)));
         QVERIFY(!toolTipAt(berlin + kInside + QPoint(5, 0)).contains(u"Berlin"_s));
 
-        // No dots while the details panel shows "?"; Japan has one.
+        // Another country's dots take the place of the last one's on screen: Japan has one, and
+        // Berlin is the picture again. No dots while the details panel shows "?": Tokyo is as it
+        // was before (at night).
+        const QPoint tokyo = onPicture(35.0 + 39 / 60.0, 139.0 + 44 / 60.0);
+        const QImage beforeJapan = onScreen();
+        m_form->Text1.setText(u"japan"_s);
+        QCOMPARE(QColor(pixel(onScreen(), tokyo + kInside)), QColor(Qt::white));
+        QCOMPARE(pixel(onScreen(), berlin + kInside), pixel(picture, berlin));
         m_form->Text1.setText(u"fx"_s);
         QCOMPARE(widget<QLineEdit>("Text2")->text(), u"?"_s);
-        QCOMPARE(map()->grab().toImage().pixel(berlin + kInside), picture.pixel(berlin));
-        m_form->Text1.setText(u"japan"_s);
-        const QPoint tokyo = onPicture(35.0 + 39 / 60.0, 139.0 + 44 / 60.0);
-        QCOMPARE(map()->grab().toImage().pixelColor(tokyo + kInside), QColor(Qt::white));
+        QCOMPARE(pixel(onScreen(), tokyo + kInside), pixel(beforeJapan, tokyo + kInside));
 
         // Antarctica's stations south of 66° S have no dot; Palmer, at 64.8° S, has one.
         m_form->Text1.setText(u"antarctica"_s);
@@ -345,6 +375,32 @@ private slots:
         const QRect band = static_cast<ui::MapWidget *>(map())->bandRect();
         for (const std::optional<QPointF> &dot : dots)
             QVERIFY(!dot || band.contains(dot->toPoint()));
+    }
+
+    void aDotsToolTipNamesTheNearestZone()
+    {
+        // The United States: 29 zones, many of them dots within the pointer's reach of each other.
+        open(u"united states"_s);
+        const auto &dots = static_cast<ui::MapWidget *>(map())->dots();
+        const auto &spots = m_window->localTime().spots();
+        QCOMPARE(dots.size(), spots.size());
+        QVERIFY(dots.size() > 20);
+        for (size_t i = 0; i < dots.size(); ++i) {
+            if (!dots[i])
+                continue;
+            const QPoint pointer = dots[i]->toPoint();
+            const QString first = toolTipAt(pointer).section(u'\n', 0, 0);
+            // Whichever zone it names, none of the other dots is nearer the pointer.
+            const auto distance
+                = [&](size_t j) { return dots[j] ? QLineF(*dots[j], pointer).length() : qInf(); };
+            double nearest = qInf();
+            for (size_t j = 0; j < dots.size(); ++j)
+                nearest = std::min(nearest, distance(j));
+            const auto named = std::ranges::find(spots, first, &localtime::Readout::Spot::line);
+            QVERIFY2(named != spots.end(), qPrintable(first));
+            QVERIFY2(distance(size_t(named - spots.begin())) == nearest,
+                     qPrintable(QString::fromLatin1(spots[i].zoneId) + u" named "_s + first));
+        }
     }
 };
 

@@ -25,7 +25,9 @@ SUBSOLAR = [
 # Places and local dates: mid-latitudes, the tropics, the southern summer, 65° N in December
 # and June, polar night and midnight sun in the north and the south, the days before the
 # midnight sun (a sunset after the sunrise; a sunrise and no sunset, since the sun sets after
-# midnight) and before the polar night (20 minutes of sun), and the date line.
+# midnight) and before the polar night (20 minutes of sun), the date line, and four zones.tab
+# places around the March equinox, when the days change fastest: a zone's date and UTC's differ
+# for hours of every day there, and a day's events differ from the next's by minutes.
 EVENTS = [
     ("Europe/Berlin", 52.5, 13.366667, "2026-12-09"),
     ("Europe/Berlin", 52.5, 13.366667, "2026-06-21"),
@@ -46,6 +48,10 @@ EVENTS = [
     ("Pacific/Kiritimati", 1.866667, -157.333333, "2026-10-10"),
     ("Asia/Anadyr", 64.75, 177.483333, "2026-11-05"),
     ("America/Anchorage", 61.218056, -149.900278, "2026-03-08"),
+    ("Europe/Oslo", 59.916667, 10.75, "2026-03-21"),
+    ("Asia/Tokyo", 35.654444, 139.744722, "2026-03-21"),
+    ("Pacific/Honolulu", 21.306944, -157.858333, "2026-03-20"),
+    ("America/Anchorage", 61.218056, -149.900278, "2026-03-21"),
 ]
 
 
