@@ -84,6 +84,25 @@ TEST(Details, EveryEntryShowsItsOwnRecord)
     EXPECT_EQ(withoutRecord, (QStringList{u"FX"_s, u"NT"_s, u"SU"_s}));
 }
 
+TEST(Details, EachFillingIsToldWithItsRecordAndAnEmptyListTellsNothing)
+{
+    const auto form = loadedForm();
+    std::vector<ShownCountry> told;
+    QObject::connect(form.get(), &Form1::countryShown,
+                     [&told](const ShownCountry &country) { told.push_back(country); });
+    form->Text1.setText(u"nepal"_s);
+    form->Text1.setText(u"xyz"_s); // lists nothing: the panel keeps Nepal
+    form->Text1.setText(u"fx"_s);  // an entry without a record
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[0], (ShownCountry{u"NP"_s, u"+05:30"_s, u"Nepalese rupee (NPR, Rs)"_s}));
+    EXPECT_EQ(form->shownCountry(), ShownCountry());
+    EXPECT_EQ(told[1], ShownCountry());
+    // What a person types into the boxes is not the record's.
+    form->Text1.setText(u"nepal"_s);
+    form->Text2.setText(u"+09:00"_s);
+    EXPECT_EQ(form->shownCountry().offset, u"+05:30"_s);
+}
+
 TEST(Details, BothKingdomsShowTheSameFacts)
 {
     const auto form = loadedForm();

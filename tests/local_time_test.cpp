@@ -6,8 +6,10 @@
 
 #include "localtime/country_time.h"
 #include "localtime/local_time_readout.h"
+#include "localtime/local_time_text.h"
 #include "localtime/minute_clock.h"
 #include "localtime/zone_directory.h"
+#include "map/utc_offset.h"
 
 #include <gtest/gtest.h>
 
@@ -256,6 +258,7 @@ TEST(LocalTime, FarFromTodayNothingBreaks)
 
 TEST(LocalTime, BuiltInOffsetTexts)
 {
+    using map::offsetSeconds;
     EXPECT_EQ(offsetSeconds(u"+05:45"), 20700);
     EXPECT_EQ(offsetSeconds(u"-03:30"), -12600);
     EXPECT_EQ(offsetSeconds(u"+06"), 21600);
@@ -276,12 +279,14 @@ TEST(LocalTime, TimerWakesOnEveryMinuteBoundary)
 
 TEST_F(LocalTimeReadoutTest, FollowsTheShownCountryAndTheMinute)
 {
-    // Germany, half a minute before the spring switch to summer time.
+    // Germany, half a minute before the spring switch to summer time, on the window's clock.
     QDateTime now = utc(2026, 3, 29, 0, 59, 30);
-    auto form = loadedForm(u"germany"_s);
     MinuteClock clock([&now] { return now; });
-    LocalTimeReadout readout(*form, clock);
-    EXPECT_TRUE(readout.text().isEmpty()) << "no lookup before start()";
+    LocalTimeReadout readout;
+    QObject::connect(&clock, &MinuteClock::ticked, &readout, &LocalTimeReadout::showInstant);
+    readout.showCountry({u"DE"_s, u"+01:00"_s, u"Euro (EUR)"_s});
+    EXPECT_TRUE(readout.text().isEmpty()) << "no lookup before the first instant";
+    EXPECT_FALSE(readout.isStarted());
     EXPECT_EQ(clock.aimedWait(), -1);
     clock.start();
     EXPECT_EQ(readout.text(), u"Ortszeit: So. 01:59"_s);
@@ -300,25 +305,23 @@ TEST_F(LocalTimeReadoutTest, FollowsTheShownCountryAndTheMinute)
     clock.tick();
     EXPECT_EQ(readout.text(), u"Ortszeit: Mo. 00:00"_s);
 
-    // The details panel's country: another search, an entry without a record, an empty list.
-    form->Text1.setText(u"nepal"_s);
+    // Another country at once, at the last instant; "?" (no record), and a record with no zone.
+    readout.showCountry({u"NP"_s, u"+05:30"_s, {}});
     EXPECT_EQ(readout.text(), u"Ortszeit: Mo. 03:45"_s);
-    form->Text1.setText(u"fx"_s);
+    readout.showCountry({});
     EXPECT_EQ(readout.text(), u"Ortszeit: ?"_s);
-    form->Text1.setText(u"nepal"_s);
-    form->Text1.setText(u"xyz"_s);
-    EXPECT_EQ(form->List1.ListCount(), 0);
-    EXPECT_EQ(readout.text(), u"Ortszeit: Mo. 03:45"_s) << "kept, as the details keep Nepal";
-    form->Text1.setText(u"bouvet"_s);
+    readout.showCountry({u"BV"_s, {}, {}});
     EXPECT_EQ(readout.text(), u"Ortszeit: ?"_s);
 }
 
 TEST_F(LocalTimeReadoutTest, EveryEntryWithoutRecordOrZoneSaysQuestionMark)
 {
+    // Each entry of the index as the window hands it over when it is selected.
     auto form = loadedForm();
-    MinuteClock clock([] { return kWinter; });
-    LocalTimeReadout readout(*form, clock);
-    clock.start();
+    LocalTimeReadout readout;
+    readout.showCountry(form->shownCountry());
+    QObject::connect(form.get(), &Form1::countryShown, &readout, &LocalTimeReadout::showCountry);
+    readout.showInstant(kWinter);
     QStringList unknown;
     for (qint16 i = 0; i < form->List1.ListCount(); ++i) {
         form->List1.setListIndex(i);

@@ -364,8 +364,24 @@ private slots:
         QApplication::processEvents();
         QVERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), readout->toolTip());
+        // The focus frame leaves the text whole: each of its pixels is drawn the same without
+        // the focus, its last digit at the right edge too.
+        const QImage focused = readout->grab().toImage();
         QTest::keyClick(readout, Qt::Key_Tab);
         QVERIFY(edit("Text1")->hasFocus()); // round to the start again
+        const QImage plain = readout->grab().toImage();
+        const QRgb background = plain.pixel(0, 0);
+        int textPixels = 0;
+        for (int y = 0; y < plain.height(); ++y) {
+            for (int x = 0; x < plain.width(); ++x) {
+                if (plain.pixel(x, y) == background)
+                    continue;
+                ++textPixels;
+                QVERIFY2(focused.pixel(x, y) == plain.pixel(x, y),
+                         qPrintable(u"%1,%2 of %3"_s.arg(x).arg(y).arg(plain.width())));
+            }
+        }
+        QVERIFY(textPixels > 50);
 
         // A text too long for the band is elided; the tool tip keeps the whole answer.
         auto *label = static_cast<ui::LocalTimeLabel *>(readout);

@@ -1,12 +1,9 @@
 #include "app/form1.h"
 
 #include "controls/checked.h"
+#include "controls/event_codes.h"
 
 namespace orbisco {
-
-namespace {
-constexpr int kEscapeKey = 27;
-}
 
 Form1::Form1(QString commandLineText, QObject *parent)
     : QObject(parent)
@@ -35,7 +32,7 @@ void Form1::Form_Load() noexcept
 
 void Form1::Form_KeyDown(int KeyCode, int /*Shift: Shift+Escape ends too*/)
 {
-    if (KeyCode == kEscapeKey)
+    if (KeyCode == ui::kEscapeKey)
         End();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shown_country.h"
 #include "controls/controls.h"
 
 #include <QObject>
@@ -9,6 +10,10 @@
 #include <array>
 #include <optional>
 #include <span>
+
+namespace orbisco::map {
+struct PixelSpan;
+}
 
 namespace orbisco {
 
@@ -44,11 +49,16 @@ public:
     // Loads every built-in record, starting again from row 0.
     void InitMultipleData();
 
-    // The record the details panel shows: its code and offset text as the record holds them,
-    // whatever a person has typed into the boxes since; an empty code while it shows "?".
-    const QString &shownCode() const { return m_shownCode; }
-    const QString &shownOffset() const { return m_shownOffset; }
-    const QString &shownCurrency() const { return m_shownCurrency; }
+    // The record the details panel shows.
+    const ShownCountry &shownCountry() const { return m_shown; }
+
+    // The map's columns at the map's width now, as a press finds them: the zone whose column
+    // takes a press x twips from the map's inner left edge; the pixels of a map `pixels` wide
+    // whose presses zone's column takes; and where, in twips, a press lists exactly that column.
+    // A map too wide for 16-bit columns has none: no zone, no pixels, no middle.
+    std::optional<qint16> columnAt(float x) const noexcept;
+    map::PixelSpan columnPixels(qint16 zone, int pixels) const noexcept;
+    std::optional<float> columnMiddle(qint16 zone) const noexcept;
 
     // The codes a press on zone's column hands to the filter, in the order it hands them: every
     // record whose offset lies in the zone. Changes nothing.
@@ -58,15 +68,15 @@ public:
     // The zone whose column the arrow marks while it is shown; empty while it is hidden.
     std::optional<qint16> markedZone() const;
 
-    // The details panel's read-outs, each with its caption and the record field it shows, in
-    // the order of the fields: offset, currency, languages, alpha-3 code, capital.
-    struct ReadOut
+    // The details panel's boxes, each with its caption and the record field it shows, in the
+    // order of the fields: offset, currency, languages, alpha-3 code, capital.
+    struct DetailBox
     {
         ui::Label &caption;
         ui::TextBox &box;
         int field;
     };
-    std::array<ReadOut, 5> readOuts()
+    std::array<DetailBox, 5> detailBoxes()
     {
         return {{{Label2, Text2, 1},
                  {Label4, Text3, 2},
@@ -102,8 +112,8 @@ public:
 signals:
     // Escape was pressed: the program ends now, and no handler runs after this.
     void ended();
-    // The details panel has been filled again: with the record of code, or with "?" (code empty).
-    void countryShown(const QString &code, const QString &offset);
+    // The details panel has been filled again: with a record, or with "?" (all empty).
+    void countryShown(const orbisco::ShownCountry &country);
 
 private:
     using Row = std::array<QString, kTableColumns>;
@@ -125,12 +135,12 @@ private:
     void showRecord(const Row &row) noexcept;
     void Picture1_MouseDown(int Button, int Shift, float X, float Y);
     void ListZoneCountries(float X, float Y) noexcept;
+    // The width of a map column in twips; throws std::overflow_error beyond 16 bits.
+    qint16 columnWidth() const;
 
     const QString m_commandLineText;
     bool m_ended = false;
-    QString m_shownCode;
-    QString m_shownOffset;
-    QString m_shownCurrency;
+    ShownCountry m_shown;
     std::optional<qint16> m_markedZone; // where SetZeitZone last put the arrow
 
     std::array<Row, kTableRows> DataTable;

@@ -1,36 +1,25 @@
 #pragma once
 
+#include "app/shown_country.h"
 #include "facts/currency.h"
-#include "localtime/minute_clock.h"
-
-#include <QObject>
-
-namespace orbisco {
-class Form1;
-}
 
 namespace orbisco::facts {
 
-// The check of the shown record's currency against the currencies in use today, kept current: it
-// follows the form's shown country and the date of the window's minute clock. Until the clock
-// has started it looks nothing up, so ICU's data are opened after the first paint.
-class CurrencyReadout : public QObject
+// The check of the shown record's currency against the currencies in use on the shown instant's
+// date. ICU's data are opened at the first instant, after the first paint.
+class CurrencyReadout : public ShownCountryFollower
 {
     Q_OBJECT
 
 public:
-    CurrencyReadout(Form1 &form, localtime::MinuteClock &clock, QObject *parent = nullptr);
+    using ShownCountryFollower::ShownCountryFollower;
 
     const CurrencyCheck &check() const { return m_check; }
 
-signals:
-    void changed();
+protected:
+    void refresh() override;
 
 private:
-    void refresh(const QDateTime &instant);
-
-    Form1 &m_form;
-    localtime::MinuteClock &m_clock;
     CurrencyCheck m_check;
 };
 

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "localtime/zone_places.h"
 #include "map/projection.h"
-#include "map/utc_offset.h"
+#include "map/sun.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
-#include <QString>
+#include <QStringView>
 #include <QTimeZone>
 
 #include <optional>
@@ -41,15 +42,6 @@ CountryTime countryTimeAt(const QList<QTimeZone> &zones, const QDateTime &instan
 // One zone's time at `instant`; empty when its data say nothing of that instant.
 std::optional<ZoneTime> zoneTimeAt(const QTimeZone &zone, const QDateTime &instant);
 
-// What a zone's line says of it at `instant`, the zone's place known or not:
-// "Europe/Berlin: Mi. 15:37, Tag, Sonnenaufgang 08:05, Sonnenuntergang 15:53" ("Sommerzeit"
-// right after the time where it applies); without a place, only the zone and its time.
-QString zoneLine(const ZoneTime &time, const std::optional<map::GeoPoint> &place,
-                 const QDateTime &instant);
-
-// A written UTC offset in seconds: "+04:30", "-11:00", "+06"; empty if it is none.
-using map::offsetSeconds;
-
 struct BuiltInOffset
 {
     QStringView written;
@@ -60,39 +52,22 @@ struct BuiltInOffset
 // an empty or unreadable text.
 QList<BuiltInOffset> builtInOffsets(QStringView text);
 
-// What the local-time read-out shows for the country the details panel shows.
-struct Readout
+// The sun's events at a zone's place on the zone's own date, computed once per zone and date and
+// kept until that zone's date changes: every minute's tick and every return to a country that
+// day reuse them. At most one date a zone is kept.
+class SunDays
 {
-    // "Ortszeit: Mi. 14:32" for one local time, "Ortszeit: 08:32 – 13:32" from the earliest to
-    // the latest of several, "Ortszeit: ?" when there is none.
-    QString text;
-    // The whole answer, a line each: every current offset with one of its zones and its local
-    // time, marked "Sommerzeit" where that applies, and a line for each value of the built-in
-    // offset that none of the country's zones uses this year. Or why there is no time.
-    QString details;
+public:
+    const map::SunEvents &on(const QTimeZone &zone, map::GeoPoint place, QDate date);
 
-    // For the "Zeitzone:" read-out, a line for each value of the built-in offset that none of the
-    // country's zones uses this year, with the offsets in use now; empty when it agrees.
-    QString offsetNote;
-
-    // Each of the country's zones with a place in zone.tab, with its line.
-    struct Spot
+private:
+    struct Day
     {
-        QByteArray zoneId;
+        QDate date;
         map::GeoPoint place;
-        QString line;
+        map::SunEvents events;
     };
-    std::vector<Spot> spots;
+    QHash<QByteArray, Day> m_days;
 };
-
-// code: the code of the shown record, empty when the panel shows "?"; builtInOffset: the
-// record's own offset text; zones: the country's zones; places: where the zones lie, for the sun
-// there.
-Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QTimeZone> &zones,
-                  const QDateTime &instant, const ZonePlaces &places = {});
-
-// Milliseconds from `now` to the start of the next minute, 1 to 60,000: a minute's display is
-// due again then, and midnight and daylight saving switches fall on whole minutes.
-int msecsToNextMinute(const QDateTime &now);
 
 } // namespace orbisco::localtime

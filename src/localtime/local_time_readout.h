@@ -1,30 +1,20 @@
 #pragma once
 
+#include "app/shown_country.h"
 #include "localtime/country_time.h"
-#include "localtime/minute_clock.h"
+#include "localtime/local_time_text.h"
 #include "localtime/zone_directory.h"
-
-#include <QDateTime>
-#include <QObject>
-
-namespace orbisco {
-class Form1;
-}
 
 namespace orbisco::localtime {
 
-// The local time of the country the details panel shows, kept current: it follows the form's
-// shown country and the window's minute clock. Until the clock has started it looks nothing up.
-class LocalTimeReadout : public QObject
+// The local time of the shown country at the shown instant, with the sun at its zones' places.
+class LocalTimeReadout : public ShownCountryFollower
 {
     Q_OBJECT
 
 public:
     // directory: where the zones and their places come from.
-    LocalTimeReadout(Form1 &form, MinuteClock &clock, ZoneDirectory directory = ZoneDirectory(),
-                     QObject *parent = nullptr);
-
-    bool isStarted() const { return m_clock.isStarted(); }
+    explicit LocalTimeReadout(ZoneDirectory directory = ZoneDirectory(), QObject *parent = nullptr);
 
     const QString &text() const { return m_readout.text; }
     const QString &details() const { return m_readout.details; }
@@ -33,19 +23,12 @@ public:
     // The shown country's zones with a place, each with its line.
     const std::vector<Readout::Spot> &spots() const { return m_readout.spots; }
 
-    // The readout at `instant`, for the shown country.
-    void refresh(const QDateTime &instant);
-
-signals:
-    void changed();
+protected:
+    void refresh() override;
 
 private:
-    void follow(const QString &code, const QString &offset);
-
-    MinuteClock &m_clock;
     ZoneDirectory m_directory;
-    QString m_code;
-    QString m_offset;
+    SunDays m_sunDays;
     Readout m_readout;
 };
 

@@ -1,8 +1,19 @@
 #include "localtime/minute_clock.h"
 
-#include "localtime/country_time.h"
-
 namespace orbisco::localtime {
+
+namespace {
+constexpr qint64 kMsecsPerMinute = 60'000;
+} // namespace
+
+int msecsToNextMinute(const QDateTime &now)
+{
+    if (!now.isValid())
+        return int(kMsecsPerMinute);
+    const qint64 intoMinute
+        = ((now.toMSecsSinceEpoch() % kMsecsPerMinute) + kMsecsPerMinute) % kMsecsPerMinute;
+    return int(kMsecsPerMinute - intoMinute);
+}
 
 MinuteClock::MinuteClock(Clock clock, QObject *parent)
     : QObject(parent)

@@ -8,6 +8,10 @@
 
 namespace orbisco::localtime {
 
+// Milliseconds from `now` to the start of the next minute, 1 to 60,000: a minute's display is
+// due again then, and midnight and daylight saving switches fall on whole minutes.
+int msecsToNextMinute(const QDateTime &now);
+
 // The window's one clock for what it shows of the time: it wakes once a minute, on the minute.
 // One single-shot timer is aimed at the next minute boundary each time it fires, so midnight and
 // daylight saving switches show at once and a changed clock shows at the next minute, with no

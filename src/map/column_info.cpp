@@ -49,9 +49,4 @@ std::optional<qint16> zoneAfterKey(qint16 zone, int qtKey)
     }
 }
 
-float columnMiddle(qint16 zone, qint16 columnWidth)
-{
-    return static_cast<float>(columnWidth * (double(zone) - kWestmostZone + 0.5));
-}
-
 } // namespace orbisco::map

@@ -23,8 +23,4 @@ QString columnToolTip(int zone, const QDateTime &utcNow, int count);
 // and End go to the edges. Empty for any other key. qtKey is a Qt::Key.
 std::optional<qint16> zoneAfterKey(qint16 zone, int qtKey);
 
-// The middle of zone's column, in twips from the map's inner left edge: where a press lists
-// exactly that column.
-float columnMiddle(qint16 zone, qint16 columnWidth);
-
 } // namespace orbisco::map

@@ -69,12 +69,13 @@ void forColumnsBetween(double from, double to, int width, Fill &&fill)
     }
 }
 
-// Both kinds of pixel: the opacity, and black of that opacity.
-template <typename Pixel>
-void shadeBandOf(const SunPosition &sun, std::span<Pixel> pixels, int width, int height,
-                 qsizetype stride)
+} // namespace
+
+void shadeBand(const SunPosition &sun, std::span<quint32> pixels, int width, int height,
+               qsizetype stride)
 {
-    constexpr int kShift = (sizeof(Pixel) - 1) * 8; // where the opacity goes
+    using Pixel = quint32;
+    constexpr int kShift = 24; // where the opacity goes
     if (width <= 0 || height <= 0 || stride < width || qsizetype(pixels.size()) < stride * height)
         return;
     static const TwilightTable kTable;
@@ -133,20 +134,6 @@ void shadeBandOf(const SunPosition &sun, std::span<Pixel> pixels, int width, int
         forColumnsBetween(noon - day, noon + day, width,
                           [row](int begin, int end) { std::fill(row + begin, row + end, 0); });
     }
-}
-
-} // namespace
-
-void shadeBand(const SunPosition &sun, std::span<uchar> pixels, int width, int height,
-               qsizetype stride)
-{
-    shadeBandOf(sun, pixels, width, height, stride);
-}
-
-void shadeBand(const SunPosition &sun, std::span<quint32> pixels, int width, int height,
-               qsizetype stride)
-{
-    shadeBandOf(sun, pixels, width, height, stride);
 }
 
 } // namespace orbisco::map

@@ -17,10 +17,8 @@ int shadeOpacity(double sunAltitude);
 
 // The shade of the whole map band for the sun at one instant: `width` by `height` pixels, row
 // after row, each row `stride` pixels from the one before. Every pixel takes the place at its
-// centre. A pixel is the opacity, or, 32 bits wide, black of that opacity as premultiplied ARGB
-// (the opacity in the top byte), which a screen lays over a picture as it is.
-void shadeBand(const SunPosition &sun, std::span<uchar> pixels, int width, int height,
-               qsizetype stride);
+// centre. A pixel is black of the opacity as premultiplied ARGB (the opacity in the top byte),
+// which a screen lays over a picture as it is.
 void shadeBand(const SunPosition &sun, std::span<quint32> pixels, int width, int height,
                qsizetype stride);
 

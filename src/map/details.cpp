@@ -23,8 +23,8 @@ void Form1::List1_Click() noexcept
 
 void Form1::ShowCountry(const QString &code) noexcept
 {
-    for (const ReadOut &readOut : readOuts())
-        readOut.box.setText(QStringLiteral("?"));
+    for (const DetailBox &detail : detailBoxes())
+        detail.box.setText(QStringLiteral("?"));
     const Row *shown = nullptr;
     // An empty code is nobody's key, even where a row was left empty.
     for (int r = 0; r < kLookupRows && !code.isEmpty(); ++r) {
@@ -33,18 +33,16 @@ void Form1::ShowCountry(const QString &code) noexcept
             break;
         }
     }
-    m_shownCode = shown ? (*shown)[0] : QString();
-    m_shownOffset = shown ? (*shown)[1] : QString();
-    m_shownCurrency = shown ? (*shown)[2] : QString();
+    m_shown = shown ? ShownCountry{(*shown)[0], (*shown)[1], (*shown)[2]} : ShownCountry();
     if (shown)
         showRecord(*shown);
-    emit countryShown(m_shownCode, m_shownOffset);
+    emit countryShown(m_shown);
 }
 
 void Form1::showRecord(const Row &row) noexcept
 {
-    for (const ReadOut &readOut : readOuts())
-        readOut.box.setText(row[size_t(readOut.field)]);
+    for (const DetailBox &detail : detailBoxes())
+        detail.box.setText(row[size_t(detail.field)]);
 
     // The marker shows only over the country's own column. An offset that is empty, that does
     // not begin with a number, or whose zone the map has no column for, hides it.

@@ -49,6 +49,11 @@ PixelSpan columnPixels(qint16 zone, qint16 columnWidth, int pixels)
     return {firstFrom(zone), firstFrom(zone + 1) - 1};
 }
 
+float columnMiddle(qint16 zone, qint16 columnWidth)
+{
+    return static_cast<float>(columnWidth * (double(zone) - kWestmostZone + 0.5));
+}
+
 float arrowLeft(float mapLeft, qint16 columnWidth, int column)
 {
     return static_cast<float>(double(mapLeft) + double(columnWidth) * column);

@@ -35,6 +35,10 @@ struct PixelSpan
 };
 PixelSpan columnPixels(qint16 zone, qint16 columnWidth, int pixels);
 
+// The middle of zone's column, in twips from the map's inner left edge: where a press lists
+// exactly that column.
+float columnMiddle(qint16 zone, qint16 columnWidth);
+
 // Left edges of the arrow (in the window, from the map's left edge) and of the bar (inside the
 // map) over column `column` (0 for zone -11).
 float arrowLeft(float mapLeft, qint16 columnWidth, int column);

@@ -21,10 +21,8 @@ void Form1::ListZoneCountries(float X, float /*Y*/) noexcept
 {
     skipOnError([&] { List1.Clear(); });
 
-    std::optional<qint16> zone;
-    skipOnError([&] { zone = map::zoneAt(X, map::columnWidth(Picture1.Width())); });
     // A press to the right of the last column hits no zone and lists nothing.
-    if (zone) {
+    if (const std::optional<qint16> zone = columnAt(X)) {
         skipOnError([&] { SetZeitZone(*zone); });
         // The first entry added is selected and shown; the rest accumulate behind it.
         for (const QString &code : zoneCodes(*zone))

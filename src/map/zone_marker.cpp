@@ -1,13 +1,40 @@
 #include "app/form1.h"
 
+#include "controls/checked.h"
 #include "map/zone_geometry.h"
 
 namespace orbisco {
 
+qint16 Form1::columnWidth() const
+{
+    // Read at every use, so that the columns follow the map's current size.
+    return map::columnWidth(Picture1.Width());
+}
+
+std::optional<qint16> Form1::columnAt(float x) const noexcept
+{
+    std::optional<qint16> zone;
+    skipOnError([&] { zone = map::zoneAt(x, columnWidth()); });
+    return zone;
+}
+
+map::PixelSpan Form1::columnPixels(qint16 zone, int pixels) const noexcept
+{
+    map::PixelSpan span;
+    skipOnError([&] { span = map::columnPixels(zone, columnWidth(), pixels); });
+    return span;
+}
+
+std::optional<float> Form1::columnMiddle(qint16 zone) const noexcept
+{
+    std::optional<float> middle;
+    skipOnError([&] { middle = map::columnMiddle(zone, columnWidth()); });
+    return middle;
+}
+
 void Form1::SetZeitZone(qint16 zone)
 {
-    // The width is read at every call, so the marker follows the map's current size.
-    const qint16 w = map::columnWidth(Picture1.Width());
+    const qint16 w = columnWidth();
     if (!map::hasColumn(zone))
         return;
     const int column = zone - map::kWestmostZone;

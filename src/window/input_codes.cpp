@@ -1,11 +1,13 @@
 #include "window/input_codes.h"
 
+#include "controls/event_codes.h"
+
 namespace orbisco::ui {
 
 int keyCode(int qtKey)
 {
     if (qtKey == Qt::Key_Escape)
-        return 27;
+        return kEscapeKey;
     // Letters, digits and the blank share their codes; no other key is looked at.
     return qtKey < 0x80 ? qtKey : 0;
 }
@@ -14,11 +16,11 @@ int buttonCode(Qt::MouseButton button)
 {
     switch (button) {
     case Qt::LeftButton:
-        return 1;
+        return kLeftButton;
     case Qt::RightButton:
-        return 2;
+        return kRightButton;
     case Qt::MiddleButton:
-        return 4;
+        return kMiddleButton;
     default:
         return 0;
     }
@@ -26,8 +28,9 @@ int buttonCode(Qt::MouseButton button)
 
 int shiftState(Qt::KeyboardModifiers modifiers)
 {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-        | (modifiers & Qt::AltModifier ? 4 : 0);
+    return (modifiers & Qt::ShiftModifier ? kShiftMask : 0)
+        | (modifiers & Qt::ControlModifier ? kCtrlMask : 0)
+        | (modifiers & Qt::AltModifier ? kAltMask : 0);
 }
 
 } // namespace orbisco::ui

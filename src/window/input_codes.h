@@ -4,8 +4,8 @@
 
 namespace orbisco::ui {
 
-// The form speaks the classic event codes: key 27 is Escape; buttons left 1, right 2, middle 4;
-// shift state Shift 1, Ctrl 2, Alt 4.
+// Qt's keys, buttons and modifiers in the classic event codes the form speaks
+// (controls/event_codes.h).
 int keyCode(int qtKey);
 int buttonCode(Qt::MouseButton button);
 int shiftState(Qt::KeyboardModifiers modifiers);

@@ -17,6 +17,8 @@ namespace orbisco::ui {
 
 class KeyPreview : public QObject
 {
+    Q_OBJECT
+
 public:
     KeyPreview(QWidget *window, Form1 &form);
 

@@ -18,6 +18,8 @@ LocalTimeLabel::LocalTimeLabel(QWidget *parent)
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setFocusPolicy(Qt::TabFocus);
+    // The text keeps clear of the focus frame drawn along the edges.
+    setContentsMargins(kFocusFrameWidth + 1, 0, kFocusFrameWidth + 1, 0);
     m_afterFocusChange.setSingleShot(true);
     m_afterFocusChange.setInterval(0);
     connect(&m_afterFocusChange, &QTimer::timeout, this, &LocalTimeLabel::showDetails);

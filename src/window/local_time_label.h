@@ -15,6 +15,8 @@ namespace orbisco::ui {
 
 class LocalTimeLabel : public QLabel
 {
+    Q_OBJECT
+
 public:
     explicit LocalTimeLabel(QWidget *parent);
 

@@ -88,8 +88,9 @@ void drawFocusFrame(QWidget *widget, QPainter &painter, const QRect &rect)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(widget->palette().color(QPalette::Highlight), 2.0));
-    painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(widget->palette().color(QPalette::Highlight), kFocusFrameWidth));
+    const qreal middle = kFocusFrameWidth / 2.0; // of the pen, inside the rectangle
+    painter.drawRect(QRectF(rect).adjusted(middle, middle, -middle, -middle));
     painter.restore();
 }
 

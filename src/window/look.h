@@ -27,7 +27,9 @@ void place(QWidget *widget, const Control &control, QPoint offset = {});
 // The packed picture (window/packed_image.h) for the widget's screen: on a screen of twice the
 // density or more, its 2x pack, drawn sharp at the same logical size.
 QPixmap pixmapFor(const QWidget *widget, const QString &path);
-// The style's focus frame around rect, for a widget that draws its own focus mark.
+// A focus frame inside rect, kFocusFrameWidth pixels wide, for a widget that draws its own focus
+// mark.
+inline constexpr int kFocusFrameWidth = 2;
 void drawFocusFrame(QWidget *widget, QPainter &painter, const QRect &rect);
 
 } // namespace orbisco::ui

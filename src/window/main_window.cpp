@@ -31,8 +31,6 @@ MainWindow::MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, 
     : QWidget(parent)
     , m_form(form)
     , m_clock(clock)
-    , m_localTime(form, m_clock)
-    , m_currency(form, m_clock)
 {
     const WindowLayout &window = windowLayout();
     setObjectName(QStringLiteral("Form1"));
@@ -56,15 +54,24 @@ MainWindow::MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, 
     // stands over it where the two overlap.
     TextBoxWidget *offset = nullptr;
     TextBoxWidget *currency = nullptr;
-    for (const Form1::ReadOut &readOut : form.readOuts()) {
-        QLabel *label = addLabel(readOut.caption);
-        TextBoxWidget *edit = addTextBox(readOut.box);
+    for (const Form1::DetailBox &detail : form.detailBoxes()) {
+        QLabel *label = addLabel(detail.caption);
+        TextBoxWidget *edit = addTextBox(detail.box);
         label->setBuddy(edit);
-        edit->setAccessibleName(readOut.caption.Caption().chopped(1)); // without the colon
-        if (&readOut.box == &form.Text2)
+        edit->setAccessibleName(detail.caption.Caption().chopped(1)); // without the colon
+        if (&detail.box == &form.Text2)
             offset = edit;
-        else if (&readOut.box == &form.Text3)
+        else if (&detail.box == &form.Text3)
             currency = edit;
+    }
+
+    // The read-outs beside the built-in values follow the shown country and the clock.
+    for (ShownCountryFollower *readout : {static_cast<ShownCountryFollower *>(&m_localTime),
+                                          static_cast<ShownCountryFollower *>(&m_currency)}) {
+        readout->showCountry(form.shownCountry());
+        connect(&form, &Form1::countryShown, readout, &ShownCountryFollower::showCountry);
+        connect(&m_clock, &localtime::MinuteClock::ticked, readout,
+                &ShownCountryFollower::showInstant);
     }
 
     addMap();

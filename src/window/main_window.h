@@ -1,7 +1,9 @@
 // The Qt window of a Form1. It adds to QWidget the form's controls as widgets, placed where the
 // window description puts them, and the wiring both ways: what the form writes is drawn, and what
-// the person types, selects and presses goes back to the form's controls. It holds no state of
-// its own beyond the widgets, so the form stays the one source of truth.
+// the person types, selects and presses goes back to the form's controls, the one source of truth
+// for all of them. Beside the widgets it owns the window's minute clock and the read-outs that
+// follow the shown country and that clock (the local time, the currency check), and hands both
+// to them.
 #pragma once
 
 #include "facts/currency_readout.h"

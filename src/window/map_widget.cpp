@@ -1,12 +1,11 @@
 #include "window/map_widget.h"
 
 #include "app/form1.h"
-#include "controls/checked.h"
+#include "controls/event_codes.h"
 #include "controls/window_layout.h"
 #include "map/column_info.h"
 #include "map/daylight.h"
 #include "map/projection.h"
-#include "map/zone_geometry.h"
 #include "window/input_codes.h"
 #include "window/look.h"
 
@@ -134,23 +133,13 @@ float MapWidget::twipsFromPictureLeft(QPointF position) const
 
 std::optional<qint16> MapWidget::zoneAt(QPointF position) const
 {
-    // As the press finds it: a map too wide for 16-bit columns has none.
-    std::optional<qint16> zone;
-    skipOnError([&] {
-        zone = map::zoneAt(twipsFromPictureLeft(position),
-                           map::columnWidth(m_form.Picture1.Width()));
-    });
-    return zone;
+    return m_form.columnAt(twipsFromPictureLeft(position));
 }
 
 QRect MapWidget::columnRect(qint16 zone) const
 {
-    // The pixels whose presses the column takes, by the press's own rule.
     const QRect inside = contentsRect();
-    map::PixelSpan span;
-    skipOnError([&] {
-        span = map::columnPixels(zone, map::columnWidth(m_form.Picture1.Width()), inside.width());
-    });
+    const map::PixelSpan span = m_form.columnPixels(zone, inside.width());
     return QRect(inside.left() + span.first, inside.top(), span.last - span.first + 1,
                  inside.height())
         .intersected(inside);
@@ -238,12 +227,8 @@ void MapWidget::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
         || event->key() == Qt::Key_Enter) {
         // Exactly a left-button press in the middle of the focus column.
-        skipOnError([&] {
-            const qint16 w = map::columnWidth(m_form.Picture1.Width());
-            m_form.Picture1.raiseMouseDown(buttonCode(Qt::LeftButton), 0,
-                                           map::columnMiddle(m_focusZone, w),
-                                           m_form.Picture1.Height() / 2);
-        });
+        if (const std::optional<float> middle = m_form.columnMiddle(m_focusZone))
+            m_form.Picture1.raiseMouseDown(kLeftButton, 0, *middle, m_form.Picture1.Height() / 2);
         return;
     }
     QLabel::keyPressEvent(event);

@@ -16,6 +16,7 @@
 
 #include "localtime/local_time_readout.h"
 #include "localtime/minute_clock.h"
+#include "map/zone_geometry.h"
 
 #include <QImage>
 #include <QLabel>
@@ -32,6 +33,8 @@ namespace orbisco::ui {
 
 class MapWidget : public QLabel
 {
+    Q_OBJECT
+
 public:
     // clock: the window's minute clock, for the time of a column and the sun; readout: the shown
     // country's zones with their places and lines.
@@ -58,6 +61,7 @@ protected:
 private:
     // Twips from the picture's left edge, as a press at this widget position reports them.
     float twipsFromPictureLeft(QPointF position) const;
+    // The column a press at this widget position takes.
     std::optional<qint16> zoneAt(QPointF position) const;
     // The widget pixels whose presses the column takes.
     QRect columnRect(qint16 zone) const;
@@ -76,7 +80,7 @@ private:
     std::vector<std::optional<QPointF>> m_dots; // one per spot of the readout
     qint16 m_focusZone = 0;
     std::optional<qint16> m_hoverZone;
-    std::array<int, 24> m_counts; // entries a press lists, per column; -1 until first asked
+    std::array<int, map::kZoneColumns> m_counts; // entries a press lists; -1 until first asked
 };
 
 } // namespace orbisco::ui

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <tuple>
 
 namespace orbisco::ui {
 
@@ -94,33 +95,24 @@ void TextBoxWidget::mouseReleaseEvent(QMouseEvent *event)
 
 void TextBoxWidget::contextMenuEvent(QContextMenuEvent *event)
 {
-    auto *menu = new QMenu(this);
+    // Qt's own menu, in Qt's own words; only the edits that may be long take the road of the keys.
+    // Its actions are known by their texts, in QLineEdit's words as Qt's translation gives them.
+    QMenu *menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const bool editable = !isReadOnly();
-    const bool selected = hasSelectedText() && echoMode() == Normal;
-    auto add = [&](const QString &text, QKeySequence::StandardKey key, bool enabled,
-                   const char *name, std::function<void()> run) {
-        const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
-        QAction *action = menu->addAction(shortcut.isEmpty() ? text : text + u'\t' + shortcut, this,
-                                          std::move(run));
-        action->setEnabled(enabled);
-        action->setObjectName(QLatin1StringView(name));
-    };
-    add(tr("&Undo"), QKeySequence::Undo, editable && isUndoAvailable(), "edit-undo",
-        [this] { undo(); });
-    add(tr("&Redo"), QKeySequence::Redo, editable && isRedoAvailable(), "edit-redo",
-        [this] { redo(); });
-    menu->addSeparator();
-    add(tr("Cu&t"), QKeySequence::Cut, editable && selected, "edit-cut", [this] { cutText(); });
-    add(tr("&Copy"), QKeySequence::Copy, selected, "edit-copy", [this] { copy(); });
-    add(tr("&Paste"), QKeySequence::Paste,
-        editable && !QGuiApplication::clipboard()->text().isEmpty(), "edit-paste",
-        [this] { pasteText(); });
-    add(tr("Delete"), QKeySequence::UnknownKey, editable && hasSelectedText(), "edit-delete",
-        [this] { deleteText(); });
-    menu->addSeparator();
-    add(tr("Select All"), QKeySequence::SelectAll, !text().isEmpty(), "select-all",
-        [this] { selectAll(); });
+    const std::tuple<const char *, const char *, void (TextBoxWidget::*)()> longEdits[]
+        = {{QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"), "edit-cut", &TextBoxWidget::cutText},
+           {QT_TRANSLATE_NOOP("QLineEdit", "&Paste"), "edit-paste", &TextBoxWidget::pasteText},
+           {QT_TRANSLATE_NOOP("QLineEdit", "Delete"), "edit-delete", &TextBoxWidget::deleteText}};
+    for (QAction *action : menu->actions()) {
+        const QString text = action->text().section(u'\t', 0, 0);
+        for (const auto &[source, name, edit] : longEdits) {
+            if (text != QLineEdit::tr(source))
+                continue;
+            action->setObjectName(QLatin1StringView(name));
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, edit);
+        }
+    }
     menu->popup(event->globalPos());
 }
 

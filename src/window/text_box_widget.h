@@ -19,6 +19,8 @@ namespace orbisco::ui {
 
 class TextBoxWidget : public QLineEdit
 {
+    Q_OBJECT
+
 public:
     TextBoxWidget(const QString &text, QWidget *parent);
 

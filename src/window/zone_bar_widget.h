@@ -9,6 +9,8 @@ namespace orbisco::ui {
 
 class ZoneBarWidget : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit ZoneBarWidget(QWidget *map);
 

@@ -3,7 +3,10 @@
 #include "fuzz_support.h"
 
 #include "localtime/country_time.h"
+#include "localtime/local_time_text.h"
+#include "localtime/minute_clock.h"
 #include "localtime/zone_directory.h"
+#include "map/utc_offset.h"
 
 using namespace orbisco;
 
@@ -42,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(wait >= 1 && wait <= 60'000);
     FUZZ_CHECK((at + wait) % 60'000 == 0);
 
-    const std::optional<int> seconds = localtime::offsetSeconds(builtIn);
+    const std::optional<int> seconds = map::offsetSeconds(builtIn);
     if (seconds) {
         FUZZ_CHECK(std::abs(*seconds) < 100 * 3600);
         FUZZ_CHECK(map::writtenOffset(*seconds, map::OffsetForm::HoursAndMinutes).size() == 6);
@@ -50,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QList<localtime::BuiltInOffset> values = localtime::builtInOffsets(builtIn);
     FUZZ_CHECK(values.size() <= 2);
     for (const localtime::BuiltInOffset &value : values)
-        FUZZ_CHECK(localtime::offsetSeconds(value.written) == value.seconds);
+        FUZZ_CHECK(map::offsetSeconds(value.written) == value.seconds);
 
     const localtime::Readout readout
         = localtime::readoutAt(u"XX"_qs, builtIn, zones, instant, places());

@@ -1,0 +1,132 @@
+#include "localtime/local_time_text.h"
+
+#include "map/sun.h"
+#include "map/utc_offset.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace orbisco::localtime {
+
+namespace {
+
+QLocale german()
+{
+    return QLocale(QLocale::German, QLocale::Germany);
+}
+
+// "Tag, Sonnenaufgang 08:05, Sonnenuntergang 15:53": the sun at a place now, and its events on
+// the zone's date there.
+QString sunText(map::GeoPoint place, const ZoneTime &time, const QDateTime &instant,
+                SunDays &sunDays)
+{
+    static const QString kStates[]
+        = {QStringLiteral("Tag"), QStringLiteral("Dämmerung"), QStringLiteral("Nacht")};
+    const double altitude = map::sunAt(instant.toMSecsSinceEpoch()).altitudeAt(place);
+    QString text = kStates[int(map::dayState(altitude))];
+    const map::SunEvents &events = sunDays.on(time.zone, place, time.local.date());
+    if (!events.valid)
+        return text;
+    // To the nearest minute.
+    const auto minute
+        = [](const QDateTime &at) { return at.addSecs(30).toString(QStringLiteral("HH:mm")); };
+    if (events.sunrise)
+        text += QStringLiteral(", Sonnenaufgang ") + minute(*events.sunrise);
+    if (events.sunset)
+        text += QStringLiteral(", Sonnenuntergang ") + minute(*events.sunset);
+    if (!events.sunrise && !events.sunset)
+        text += events.upAllDate ? QStringLiteral(", Mitternachtssonne")
+                                 : QStringLiteral(", Polarnacht");
+    return text;
+}
+
+} // namespace
+
+QString zoneLine(const ZoneTime &time, const std::optional<map::GeoPoint> &place,
+                 const QDateTime &instant, SunDays *sunDays)
+{
+    QString line = QStringLiteral("%1: %2").arg(QString::fromLatin1(time.zone.id()),
+                                                german().toString(time.local, u"ddd HH:mm"));
+    if (time.summerTime)
+        line += QStringLiteral(", Sommerzeit");
+    if (place) {
+        SunDays once;
+        line += QStringLiteral(", ") + sunText(*place, time, instant, sunDays ? *sunDays : once);
+    }
+    return line;
+}
+
+Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QTimeZone> &zones,
+                  const QDateTime &instant, const ZonePlaces &places, SunDays *sunDays)
+{
+    const QString unknown = QStringLiteral("Ortszeit: ?");
+    if (code.isEmpty())
+        return {unknown, QStringLiteral("Für diesen Eintrag gibt es keine Angaben."), {}, {}};
+    const QList<BuiltInOffset> builtIn = builtInOffsets(builtInOffset);
+    if (builtIn.isEmpty() && !builtInOffset.isEmpty()) {
+        return {unknown,
+                QStringLiteral("Die eingebaute Angabe %1 ist keine lesbare Zeitzone.")
+                    .arg(builtInOffset),
+                {},
+                {}};
+    }
+    const CountryTime time = countryTimeAt(zones, instant);
+    if (!time.known()) {
+        return {unknown,
+                QStringLiteral("Die Zeitzonendatenbank kennt für %1 keine Zeitzone.").arg(code),
+                {},
+                {}};
+    }
+
+    const QLocale locale = german();
+    const ZoneTime &earliest = time.offsets.front();
+    const ZoneTime &latest = time.offsets.back();
+    Readout readout;
+    if (time.offsets.size() == 1) {
+        readout.text = QStringLiteral("Ortszeit: ")
+            + locale.toString(earliest.local, QStringLiteral("ddd HH:mm"));
+    } else {
+        readout.text = QStringLiteral("Ortszeit: %1 – %2")
+                           .arg(locale.toString(earliest.local, QStringLiteral("HH:mm")),
+                                locale.toString(latest.local, QStringLiteral("HH:mm")));
+    }
+
+    // Each zone with a place, with its line; the offsets' lines are those of their zones.
+    SunDays once;
+    SunDays &days = sunDays ? *sunDays : once;
+    for (const ZoneTime &zone : time.zones) {
+        const std::optional<map::GeoPoint> place = places.place(zone.zone.id());
+        if (place)
+            readout.spots.push_back(
+                {zone.zone.id(), *place, zoneLine(zone, place, instant, &days)});
+    }
+    QStringList lines;
+    QStringList inUse;
+    for (const ZoneTime &zone : time.offsets) {
+        const QString offset
+            = map::writtenOffset(zone.offsetSeconds, map::OffsetForm::HoursAndMinutes);
+        inUse.append(offset);
+        const auto spot = std::ranges::find(readout.spots, zone.zone.id(), &Readout::Spot::zoneId);
+        lines.append(
+            QStringLiteral("UTC%1 ").arg(offset)
+            + (spot != readout.spots.end() ? spot->line : zoneLine(zone, std::nullopt, instant)));
+    }
+    const QString today = inUse.size() == 1 ? QStringLiteral("; heute gilt %1.")
+                                            : QStringLiteral("; heute gelten %1.");
+    QStringList notes;
+    for (const BuiltInOffset &value : builtIn) {
+        if (!time.offsetsThisYear.contains(value.seconds)) {
+            const QString differs = QStringLiteral("Die eingebaute Angabe %1 weicht von der "
+                                                   "Zeitzonendatenbank ab")
+                                        .arg(value.written);
+            lines.append(differs);
+            notes.append(differs + today.arg(inUse.join(QStringLiteral(", "))));
+        }
+    }
+    readout.details = lines.join(u'\n');
+    readout.offsetNote = notes.join(u'\n');
+    return readout;
+}
+
+} // namespace orbisco::localtime
