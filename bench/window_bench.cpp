@@ -1,13 +1,15 @@
 // What the person's input costs in the real window, on Qt's offscreen platform: a keystroke that
 // changes the shown country (the list, the read-outs, the marker, the local time and the repaint),
-// a pointer move over the map (the hovered column, its highlight and the repaint), and the
-// window's minute tick (the local time, the map's shading and its repaint).
+// the shown country's area on the map made anew, a pointer move over the map (the hovered column,
+// its highlight and the repaint) and its tool tip, and the window's minute tick (the local time,
+// the map's shading and its repaint).
 #include "app/form1.h"
 #include "window/main_window.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -84,8 +86,43 @@ void minuteTick(benchmark::State &state)
     state.counters["ratio"] = open.window.devicePixelRatioF();
 }
 
+// The shown country changes: its area, outline and ring made anew and painted, at the screen's
+// device pixel ratio. Alternately Germany and France (args 0), or the two countries of the most
+// points, the United States and Russia (args 1).
+void countryHighlight(benchmark::State &state)
+{
+    OpenWindow open;
+    const QString codes[]
+        = {QStringLiteral("DE"), QStringLiteral("FR"), QStringLiteral("US"), QStringLiteral("RU")};
+    const ShownCountry countries[]
+        = {{codes[state.range(0) * 2], {}, {}}, {codes[state.range(0) * 2 + 1], {}, {}}};
+    int i = 0;
+    for (auto _ : state) {
+        open.window.countryOnMap().showCountry(countries[i++ & 1]);
+        QApplication::processEvents(); // and the repaint
+    }
+    state.counters["ratio"] = open.window.devicePixelRatioF();
+}
+
+// What the map's tool tip costs where the pointer rests: the column, the dots, and the country
+// under the pointer found among all the outlines; over land (Siberia) and over the sea.
+void toolTipOverTheMap(benchmark::State &state)
+{
+    OpenWindow open;
+    auto *map = open.window.findChild<QWidget *>(QStringLiteral("Picture1"));
+    const QPoint places[] = {{500, 60}, {150, 250}};
+    int i = 0;
+    for (auto _ : state) {
+        const QPoint at = places[i++ & 1];
+        QHelpEvent help(QEvent::ToolTip, at, map->mapToGlobal(at));
+        QApplication::sendEvent(map, &help);
+    }
+}
+
 } // namespace
 
+BENCHMARK(countryHighlight)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(toolTipOverTheMap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(minuteTick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(keystrokeChangingTheCountry)->Unit(benchmark::kMicrosecond);
 BENCHMARK(pointerMoveOverTheMap)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

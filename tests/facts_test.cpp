@@ -3,6 +3,7 @@
 // ICU fall over.
 #include "data/builtin_data.h"
 #include "facts/currency.h"
+#include "facts/region_names.h"
 
 #include <gtest/gtest.h>
 
@@ -145,4 +146,15 @@ TEST(Currency, EveryCodeAtEveryDateFrom1900To2100)
     }
     EXPECT_EQ(checked, int(codes.size()) * 201);
     EXPECT_TRUE(currenciesInUse(u"VE", QDate(1850, 1, 1)).isEmpty());
+}
+
+TEST(RegionNames, GermanFromIcu)
+{
+    EXPECT_EQ(germanName(u"DE"), u"Deutschland"_s);
+    EXPECT_EQ(germanName(u"CD"), u"Kongo-Kinshasa"_s);
+    EXPECT_EQ(germanName(u"ZR"), u"Kongo-Kinshasa"_s) << "a withdrawn code by its successor";
+    EXPECT_EQ(germanName(u"UK"), u"Vereinigtes Königreich"_s);
+    EXPECT_EQ(germanName(u"CI"), u"Côte d’Ivoire"_s);
+    for (QStringView none : {u"", u"?", u"de", u"D", u"DEU", u"QQ", u"XY"})
+        EXPECT_TRUE(germanName(none).isEmpty()) << none.toString().toStdString();
 }

@@ -3,6 +3,7 @@
 #include "form1_probe.h"
 
 #include "data/builtin_data.h"
+#include "data/country_codes.h"
 
 #include "localtime/country_time.h"
 #include "localtime/local_time_readout.h"

@@ -287,7 +287,8 @@ private slots:
             QCOMPARE(countNamed(tip), widget<QListWidget>("List1")->count());
             QCOMPARE(zoneNamed(tip), zone);
         }
-        QCOMPARE(toolTipAt(atPicture(427)), u"UTC+5 · 18:32 · 8 Länder"_s);
+        // Over India: the country, then the column.
+        QCOMPARE(toolTipAt(atPicture(427)), u"Indien (IN)\nUTC+5 · 18:32 · 8 Länder"_s);
     }
 
     void leavingTheMapTakesTheHighlightAway()
@@ -349,7 +350,7 @@ private slots:
         const QString tip = toolTipAt(berlin + kInside + QPoint(3, 1));
         QVERIFY2(tip.startsWith(u"Europe/Berlin: Fr. 13:00, Tag, Sonnenaufgang "_s),
                  qPrintable(tip));
-        QVERIFY2(tip.section(u'\n', 1).startsWith(u"UTC+1 · 13:00 · "_s), qPrintable(tip));
+        QVERIFY2(tip.section(u'\n', -1).startsWith(u"UTC+1 · 13:00 · "_s), qPrintable(tip));
         QVERIFY(m_window->localTime().details().contains(tip.section(u'\n', 0, 0)));
         QVERIFY(!toolTipAt(berlin + kInside + QPoint(5, 0)).contains(u"Berlin"_s));
 
@@ -375,6 +376,143 @@ private slots:
         const QRect band = static_cast<ui::MapWidget *>(map())->bandRect();
         for (const std::optional<QPointF> &dot : dots)
             QVERIFY(!dot || band.contains(dot->toPoint()));
+    }
+
+    // A pixel of the picture that one frame shows brighter than another.
+    static bool brighter(const QImage &lit, const QImage &unlit, QPoint picturePixel)
+    {
+        return luminance(pixel(lit, picturePixel + kInside))
+            > luminance(pixel(unlit, picturePixel + kInside)) + 20;
+    }
+
+    void theShownCountryIsLitWhereItLies()
+    {
+        m_now = QDateTime(QDate(2026, 3, 20), QTime(12, 0), Qt::UTC); // day in Europe
+        open(u"fx"_s);                                                // no record: nothing lit
+        auto *mapWidget = static_cast<ui::MapWidget *>(map());
+        QVERIFY(mapWidget->countryArea().isEmpty());
+        QVERIFY(!mapWidget->countryMarker());
+        const QImage unlit = onScreen();
+        // The bar moves from Afghanistan's column, which "fx" left it over, to Germany's.
+        const auto bar = [this] {
+            return widget<QWidget>("Line1")->geometry().translated(-kInside).adjusted(-1, 0, 1, 0);
+        };
+        const QRect barBefore = bar();
+
+        // Germany: its land lighter, and nothing far from it.
+        m_form->Text1.setText(u"germany"_s);
+        QTRY_VERIFY(!mapWidget->countryArea().isEmpty());
+        const QImage germany = onScreen();
+        const QRect barAfter = bar();
+        for (const auto &[latitude, longitude] : {std::pair{50.0, 10.0}, {51.5, 9.5}, {49.0, 10.5}})
+            QVERIFY2(brighter(germany, unlit, onPicture(latitude, longitude)),
+                     qPrintable(u"%1 %2"_s.arg(latitude).arg(longitude)));
+        for (const auto &[latitude, longitude] : {std::pair{47.0, 2.5}, {52.0, 19.5}, {43.0, 12.5}})
+            QVERIFY(!brighter(germany, unlit, onPicture(latitude, longitude)));
+        const QRect nearGermany
+            = QRect(onPicture(55.5, 5.0), onPicture(46.8, 15.8)).adjusted(-2, -2, 2, 2);
+        int lit = 0;
+        for (int y = 14; y < 14 + 329; ++y) {
+            for (int x = 0; x < 615; ++x) {
+                if (!brighter(germany, unlit, {x, y}) || barBefore.contains(x, y)
+                    || barAfter.contains(x, y))
+                    continue;
+                ++lit;
+                QVERIFY2(nearGermany.contains(x, y), qPrintable(u"%1,%2"_s.arg(x).arg(y)));
+            }
+        }
+        QVERIFY(lit > 30);
+        QVERIFY(!mapWidget->countryMarker()); // big enough to see without a ring
+
+        // The outline is crisp at any density: drawn without anti-aliasing, so its white is pure
+        // white and nothing whitish stands beside it (but in the dots); and one device pixel
+        // wide, so that pure white seldom fills a square of 2 x 2 pixels (where it folds).
+        const QImage device = germany.convertToFormat(QImage::Format_RGB32);
+        const qreal ratio = device.devicePixelRatio();
+        const QRect area = QRectF(QPointF(nearGermany.translated(kInside).topLeft()) * ratio,
+                                  QSizeF(nearGermany.size()) * ratio)
+                               .toRect();
+        const auto isWhite
+            = [&](int x, int y) { return device.pixel(x, y) == qRgb(255, 255, 255); };
+        int white = 0;
+        int squares = 0;
+        for (int y = area.top(); y < area.bottom(); ++y) {
+            for (int x = area.left(); x < area.right(); ++x) {
+                const QPointF logical = QPointF(x, y) / ratio;
+                const bool inADot = std::ranges::any_of(mapWidget->dots(), [&](const auto &dot) {
+                    return dot && QLineF(*dot, logical).length() < 4;
+                });
+                const QRgb seen = device.pixel(x, y);
+                if (inADot)
+                    continue;
+                QVERIFY2(isWhite(x, y) || std::min({qRed(seen), qGreen(seen), qBlue(seen)}) < 200,
+                         qPrintable(u"%1,%2"_s.arg(x).arg(y)));
+                if (!isWhite(x, y))
+                    continue;
+                ++white;
+                squares += isWhite(x + 1, y) && isWhite(x, y + 1) && isWhite(x + 1, y + 1);
+            }
+        }
+        QVERIFY(white > 30);
+        QVERIFY2(squares * 10 < white, qPrintable(u"%1 of %2"_s.arg(squares).arg(white)));
+
+        // Russia, on both sides of the map's edge, by night too; at the left edge only the tip
+        // of Chukotka, a sliver its outline may cover.
+        m_form->Text1.setText(u"russia"_s);
+        const QImage russia = onScreen();
+        for (const auto &[latitude, longitude] : {std::pair{60.0, 60.0}, {64.7, 177.5}})
+            QVERIFY2(brighter(russia, unlit, onPicture(latitude, longitude)),
+                     qPrintable(u"%1 %2"_s.arg(latitude).arg(longitude)));
+        const QPoint chukotka = onPicture(65.9, -171.0) + kInside;
+        QVERIFY(chukotka.x() < 6);
+        QVERIFY(pixel(russia, chukotka) != pixel(unlit, chukotka));
+
+        // Malta, too small to see, gets a ring around Valletta; "?" takes everything away again.
+        m_form->Text1.setText(u"malta"_s);
+        QVERIFY(mapWidget->countryMarker());
+        const QPointF valletta = QPointF(onPicture(35.9, 14.5) + kInside) + QPointF(0.5, 0.5);
+        QVERIFY(QLineF(*mapWidget->countryMarker(), valletta).length() < 1.5);
+        const QImage malta = onScreen();
+        int onTheRing = 0;
+        for (int step = 0; step < 32; ++step) {
+            const double angle = step * 2 * M_PI / 32;
+            const QPoint at
+                = (*mapWidget->countryMarker() + 8 * QPointF(std::cos(angle), std::sin(angle)))
+                      .toPoint();
+            onTheRing += pixel(malta, at) != pixel(unlit, at);
+        }
+        QVERIFY2(onTheRing > 24, qPrintable(QString::number(onTheRing)));
+        m_form->Text1.setText(u"fx"_s);
+        const QImage again = onScreen();
+        for (int y = 0; y < 358; ++y) {
+            for (int x = 0; x < 615; ++x) {
+                QVERIFY2(pixel(again, QPoint(x, y) + kInside)
+                                 == pixel(unlit, QPoint(x, y) + kInside)
+                             || barBefore.contains(x, y) || bar().contains(x, y),
+                         qPrintable(u"%1,%2"_s.arg(x).arg(y)));
+            }
+        }
+    }
+
+    void theToolTipNamesTheCountryUnderThePointer()
+    {
+        m_now = QDateTime(QDate(2026, 3, 20), QTime(12, 0), Qt::UTC);
+        open(u"south africa"_s);
+        const auto nameAt = [this](double latitude, double longitude) {
+            const QString tip = toolTipAt(onPicture(latitude, longitude) + kInside);
+            const QStringList lines = tip.split(u'\n');
+            return lines.size() > 1 ? lines[lines.size() - 2] : QString();
+        };
+        QCOMPARE(nameAt(51.0, 10.0), u"Deutschland (DE)"_s);
+        QCOMPARE(nameAt(-29.5, 28.2), u"Lesotho (LS)"_s); // a hole of South Africa's
+        QCOMPARE(nameAt(-31.0, 23.0), u"Südafrika (ZA)"_s);
+        QCOMPARE(nameAt(-2.0, 23.0), u"Kongo-Kinshasa (CD)"_s);
+        QCOMPARE(nameAt(30.0, -40.0), QString()); // the Atlantic: the column line only
+        QVERIFY(toolTipAt(onPicture(30.0, -40.0) + kInside).startsWith(u"UTC-3 · "_s));
+        // Inside the ring around a small shown country, the country itself.
+        m_form->Text1.setText(u"malta"_s);
+        const QPoint nearMalta = onPicture(35.9, 14.5) + kInside + QPoint(5, 3);
+        QVERIFY(toolTipAt(nearMalta).contains(u"Malta (MT)"_s));
     }
 
     void aDotsToolTipNamesTheNearestZone()

@@ -1,6 +1,7 @@
 // Ten thousand random actions on the real widgets, from a fixed seed: typing, pasting up to 1 MB,
 // deleting, arrow keys and clicks in the list, presses on the map and on the bar, focus changes,
-// and ticks of the window's minute clock, some of them to years far from today.
+// ticks of the window's minute clock, some of them to years far from today, and countries shown
+// with and without outlines, with the map's tool tip.
 // After each one the window must agree with itself and with the built-in records, and memory must
 // not creep.
 #include "app/form1.h"
@@ -11,6 +12,7 @@
 
 #include <QClipboard>
 #include <QHash>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -182,6 +184,23 @@ private slots:
                 window.minuteClock().tick();
                 QTest::mouseMove(map, QPoint(pick(map->width()), pick(map->height())));
                 QApplication::processEvents();
+            } else if (kind < 96) {
+                // A country with an outline or without one, at either edge of the map, too small
+                // to see or made of several; then the pointer rests somewhere on the map.
+                static const QString codes[]
+                    = {QStringLiteral("de"), QStringLiteral("ru"), QStringLiteral("mt"),
+                       QStringLiteral("fj"), QStringLiteral("an"), QStringLiteral("zr"),
+                       QStringLiteral("fx"), QStringLiteral("nt"), QStringLiteral("aq"),
+                       QStringLiteral("bv"), QStringLiteral("hk"), QStringLiteral("us")};
+                const QString code = codes[pick(int(std::size(codes)))];
+                did = QStringLiteral("country %1 and a tool tip").arg(code);
+                search->selectAll();
+                QGuiApplication::clipboard()->setText(code); // one edit: pasted
+                QTest::keyClick(search, Qt::Key_V, Qt::ControlModifier);
+                const QPoint at(pick(map->width()), pick(map->height()));
+                QHelpEvent help(QEvent::ToolTip, at, map->mapToGlobal(at));
+                QApplication::sendEvent(map, &help);
+                QApplication::processEvents();
             } else {
                 did = QStringLiteral("focus");
                 if (pick(2))
@@ -227,6 +246,10 @@ private slots:
                 QVERIFY2(!dot || (map->rect().contains(dot->toPoint())), where);
             for (const auto &spot : window.localTime().spots())
                 QVERIFY2(spot.line.contains(QStringLiteral(": ")), where);
+            // Nothing lit and no ring while the details panel shows "?".
+            if (readOuts[0]->text() == QStringLiteral("?")) {
+                QVERIFY2(map->countryArea().isEmpty() && !map->countryMarker(), where);
+            }
 
             if (action == 1000)
                 rssAfterFirstThousand = residentBytes(search);

@@ -1,6 +1,6 @@
 #include "facts/currency.h"
 
-#include "localtime/zone_directory.h"
+#include "data/country_codes.h"
 
 #include <unicode/ucurr.h>
 #include <unicode/ures.h>
@@ -171,7 +171,7 @@ const QList<HistoryEntry> &historyOf(QStringView region)
 
 QList<Currency> currenciesInUse(QStringView code, QDate date)
 {
-    const QStringView region = localtime::currentCode(code);
+    const QStringView region = currentCode(code);
     if (!date.isValid() || !isCode(region, 2))
         return {};
     // The history's dates are instants; a date counts from its noon, UTC.

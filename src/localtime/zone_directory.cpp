@@ -1,26 +1,10 @@
 #include "localtime/zone_directory.h"
 
+#include "data/country_codes.h"
+
 #include <QFileInfo>
 
-#include <utility>
-
 namespace orbisco::localtime {
-
-QStringView currentCode(QStringView code)
-{
-    // Codes withdrawn from ISO 3166-1 that the built-in records still use.
-    static constexpr std::pair<QStringView, QStringView> kSuccessors[] = {
-        {u"UK", u"GB"},
-        {u"TP", u"TL"},
-        {u"ZR", u"CD"},
-        {u"AN", u"CW"},
-    };
-    for (const auto &[withdrawn, successor] : kSuccessors) {
-        if (code == withdrawn)
-            return successor;
-    }
-    return code;
-}
 
 ZoneDirectory::ZoneDirectory(OpenZone openZone, QString zoneTab)
     : m_openZone(std::move(openZone))

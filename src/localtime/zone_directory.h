@@ -13,12 +13,9 @@
 
 namespace orbisco::localtime {
 
-// The code a country has today: a record's code withdrawn from ISO 3166-1 goes to its successor
-// where there is one (UK to GB, TP to TL, ZR to CD, AN to CW); any other code stays as it is.
-QStringView currentCode(QStringView code);
-
 // The time zones of each country, from the system's time-zone database, looked up once per code
-// and kept: the cache holds which zones a country has, never a time.
+// (a withdrawn code by its successor: data/country_codes.h) and kept: the cache holds which
+// zones a country has, never a time.
 class ZoneDirectory
 {
 public:

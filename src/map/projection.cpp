@@ -38,6 +38,15 @@ std::optional<PicturePoint> picturePoint(GeoPoint place)
     return PicturePoint{east / 360.0, kBandTop + band * (kBandBottom - kBandTop)};
 }
 
+PicturePoint unwrappedPicturePoint(GeoPoint place)
+{
+    // Miller's ordinate is finite up to the poles, just short of them.
+    constexpr double kNearestPole = 89.999;
+    const double latitude = std::clamp(place.latitude, -kNearestPole, kNearestPole);
+    const double band = (kNorthY - millerY(latitude)) / (kNorthY - kSouthY);
+    return {(place.longitude - kWestEdge) / 360.0, kBandTop + band * (kBandBottom - kBandTop)};
+}
+
 double longitudeAt(double x)
 {
     double east = std::fmod(x, 1.0);

@@ -41,6 +41,11 @@ inline constexpr double kBandBottom = double(kTopBandHeight + kMapBandHeight) / 
 // (any longitude is taken modulo 360°); empty for a latitude outside the map's, or not a number.
 std::optional<PicturePoint> picturePoint(GeoPoint place);
 
+// Where a place lies on the picture, its longitude as it is rather than round the world: x below 0
+// west of the map's left edge and beyond 1 east of its right edge, y above or below the map band
+// north or south of it. For any place on the Earth; a pole lies a little beyond the band's edge.
+PicturePoint unwrappedPicturePoint(GeoPoint place);
+
 // The place at a position of the map band; the position's y is clamped to the band, and x wraps.
 GeoPoint geoPoint(PicturePoint point);
 

@@ -65,9 +65,11 @@ MainWindow::MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, 
             currency = edit;
     }
 
-    // The read-outs beside the built-in values follow the shown country and the clock.
+    // What follows the shown country and the clock: the read-outs beside the built-in values,
+    // and where the country lies on the map.
     for (ShownCountryFollower *readout : {static_cast<ShownCountryFollower *>(&m_localTime),
-                                          static_cast<ShownCountryFollower *>(&m_currency)}) {
+                                          static_cast<ShownCountryFollower *>(&m_currency),
+                                          static_cast<ShownCountryFollower *>(&m_countryOnMap)}) {
         readout->showCountry(form.shownCountry());
         connect(&form, &Form1::countryShown, readout, &ShownCountryFollower::showCountry);
         connect(&m_clock, &localtime::MinuteClock::ticked, readout,
@@ -168,7 +170,7 @@ void MainWindow::addResultList()
 void MainWindow::addMap()
 {
     PictureBox &map = m_form.Picture1;
-    m_map = new MapWidget(m_form, m_clock, m_localTime, this);
+    m_map = new MapWidget(m_form, m_clock, m_localTime, m_countryOnMap, this);
     applyLook(m_map, map.layout());
     m_map->setAccessibleName(QStringLiteral("Weltkarte"));
     m_map->setPixmap(pixmapFor(m_map, QStringLiteral(":/images/map.argb")));

@@ -2,13 +2,14 @@
 // window description puts them, and the wiring both ways: what the form writes is drawn, and what
 // the person types, selects and presses goes back to the form's controls, the one source of truth
 // for all of them. Beside the widgets it owns the window's minute clock and the read-outs that
-// follow the shown country and that clock (the local time, the currency check), and hands both
-// to them.
+// follow the shown country and that clock (the local time, the currency check, where the
+// country lies on the map), and hands both to them.
 #pragma once
 
 #include "facts/currency_readout.h"
 #include "localtime/local_time_readout.h"
 #include "localtime/minute_clock.h"
+#include "map/country_on_map.h"
 
 #include <QWidget>
 
@@ -40,6 +41,8 @@ public:
     MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, QWidget *parent = nullptr);
 
     const localtime::LocalTimeReadout &localTime() const { return m_localTime; }
+    // Where the shown country lies on the map.
+    map::CountryOnMap &countryOnMap() { return m_countryOnMap; }
     // What the local time, the map's shading and its tool tips follow.
     localtime::MinuteClock &minuteClock() { return m_clock; }
 
@@ -64,6 +67,7 @@ private:
     localtime::MinuteClock m_clock;
     localtime::LocalTimeReadout m_localTime;
     facts::CurrencyReadout m_currency;
+    map::CountryOnMap m_countryOnMap;
     LocalTimeLabel *m_localTimeLabel = nullptr;
     bool m_shown = false;
 };

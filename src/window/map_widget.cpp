@@ -3,7 +3,9 @@
 #include "app/form1.h"
 #include "controls/event_codes.h"
 #include "controls/window_layout.h"
+#include "facts/region_names.h"
 #include "map/column_info.h"
+#include "map/country_outlines.h"
 #include "map/daylight.h"
 #include "map/projection.h"
 #include "window/input_codes.h"
@@ -24,6 +26,13 @@ namespace {
 // The dots: about 5 pixels across; taken by the pointer within 4 pixels.
 constexpr double kDotRadius = 2.5;
 constexpr double kDotReach = 4.0;
+// The ring around a small country.
+constexpr double kMarkerRadius = 8.0;
+// The shown country: the picture half way to white, and an outline that stands out on every
+// colour of the picture and of the night, white on a dark halo.
+constexpr int kLitOpacity = 128;
+const QColor kOutline(Qt::white);
+const QColor kOutlineHalo(0x20, 0x20, 0x20);
 
 // The square within reach of a point: a dot's, or the pointer's.
 QRect reachOf(QPointF point)
@@ -35,16 +44,19 @@ QRect reachOf(QPointF point)
 } // namespace
 
 MapWidget::MapWidget(Form1 &form, const localtime::MinuteClock &clock,
-                     const localtime::LocalTimeReadout &readout, QWidget *parent)
+                     const localtime::LocalTimeReadout &readout, const map::CountryOnMap &country,
+                     QWidget *parent)
     : QLabel(parent)
     , m_form(form)
     , m_clock(clock)
     , m_readout(readout)
+    , m_country(country)
 {
     m_counts.fill(-1);
     // Nothing of the sun or the zones before the clock starts, after the first paint.
     connect(&clock, &localtime::MinuteClock::ticked, this, &MapWidget::shadeFor);
     connect(&readout, &localtime::LocalTimeReadout::changed, this, &MapWidget::placeDots);
+    connect(&country, &map::CountryOnMap::changed, this, &MapWidget::outlineCountry);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -106,6 +118,108 @@ void MapWidget::placeDots()
                             : std::nullopt);
     }
     repaint();
+}
+
+void MapWidget::outlineCountry()
+{
+    // What was drawn last is repainted away, and what is drawn now: ring by ring, so that the sea
+    // between them (Alaska, Hawaii and the states between) is left as it is.
+    update(m_countryRegion);
+    m_countryArea = QPainterPath();
+    m_countryArea.setFillRule(Qt::OddEvenFill); // holes stay unlit
+    m_countryRegion = QRegion();
+    const auto margin = [](const QRectF &rect, double reach) {
+        return rect.adjusted(-reach, -reach, reach, reach).toAlignedRect();
+    };
+    const QRectF picture = pictureRect();
+    const auto onWidget = [&picture](map::PicturePoint point) {
+        return QPointF(picture.left() + point.x * picture.width(),
+                       picture.top() + point.y * picture.height());
+    };
+    for (const std::vector<map::PicturePoint> &ring : m_country.rings()) {
+        QPolygonF polygon;
+        polygon.reserve(qsizetype(ring.size()) + 1);
+        for (const map::PicturePoint &point : ring)
+            polygon.append(onWidget(point));
+        polygon.append(polygon.front());
+        m_countryArea.addPolygon(polygon);
+        m_countryRegion += margin(polygon.boundingRect(), 2);
+    }
+    m_marker = m_country.marker() ? std::optional(onWidget(*m_country.marker())) : std::nullopt;
+    if (m_marker)
+        m_countryRegion += margin(QRectF(*m_marker, QSizeF()), kMarkerRadius + 2);
+    m_countryRegion &= bandRect();
+    drawCountryLayers();
+    update(m_countryRegion);
+}
+
+void MapWidget::drawCountryLayers()
+{
+    // Drawn once for each country, into pictures at the screen's density that each paint only
+    // lays over the map: the area lit, and its outline with the ring.
+    const QRect around = m_countryRegion.boundingRect();
+    const qreal ratio = devicePixelRatioF();
+    const auto layer = [&](const auto &draw) {
+        if (around.isEmpty())
+            return QImage();
+        QImage image((QSizeF(around.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.translate(-around.topLeft());
+        draw(painter);
+        return image;
+    };
+    m_litLayer = layer([this](QPainter &painter) {
+        painter.fillPath(m_countryArea, QColor(255, 255, 255, kLitOpacity));
+    });
+    m_outlineLayer = layer([this](QPainter &painter) { drawCountry(painter); });
+}
+
+QString MapWidget::countryNameAt(QPointF position) const
+{
+    // Inside the ring around the shown country, that country; elsewhere the one whose area holds
+    // the place under the pointer.
+    QString code;
+    if (m_marker && QLineF(*m_marker, position).length() <= kMarkerRadius) {
+        code = m_country.markedCode();
+    } else if (bandRect().contains(position.toPoint())) {
+        const QRectF picture = pictureRect();
+        const map::GeoPoint place
+            = map::geoPoint({(position.x() - picture.left()) / picture.width(),
+                             (position.y() - picture.top()) / picture.height()});
+        if (const map::CountryOutline *country = map::CountryOutlines::builtIn().at(place))
+            code = country->code;
+    }
+    if (code.isEmpty())
+        return {};
+    const QString name = facts::germanName(code);
+    return name.isEmpty() ? code : QStringLiteral("%1 (%2)").arg(name, code);
+}
+
+void MapWidget::drawCountry(QPainter &painter) const
+{
+    // One device pixel wide at any density, on a dark halo a device pixel wider on every side:
+    // cosmetic pens one device pixel wide, which Qt draws as lines rather than stroking a shape,
+    // the halo four times, a device pixel up, down, left and right.
+    QPen pen(kOutlineHalo, 1);
+    pen.setCosmetic(true);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(pen);
+    const qreal pixel = 1.0 / devicePixelRatioF();
+    for (const QPointF shift :
+         {QPointF(pixel, 0), QPointF(-pixel, 0), QPointF(0, pixel), QPointF(0, -pixel)}) {
+        painter.translate(shift);
+        painter.drawPath(m_countryArea);
+        if (m_marker)
+            painter.drawEllipse(*m_marker, kMarkerRadius, kMarkerRadius);
+        painter.translate(-shift);
+    }
+    pen.setColor(kOutline);
+    painter.setPen(pen);
+    painter.drawPath(m_countryArea);
+    if (m_marker)
+        painter.drawEllipse(*m_marker, kMarkerRadius, kMarkerRadius);
 }
 
 const localtime::Readout::Spot *MapWidget::spotAt(QPointF position) const
@@ -183,6 +297,12 @@ bool MapWidget::event(QEvent *event)
         if (zone) {
             QString text = map::columnToolTip(*zone, m_clock.instant(), entryCount(*zone));
             QRect area = columnRect(*zone);
+            // Before the column's line, the country there, and before that a dot's zone.
+            const QString country = countryNameAt(help->pos());
+            if (!country.isEmpty()) {
+                text.prepend(country + u'\n');
+                area = reachOf(help->pos());
+            }
             if (const localtime::Readout::Spot *spot = spotAt(help->pos())) {
                 text.prepend(spot->line + u'\n');
                 area = reachOf(help->pos());
@@ -252,8 +372,13 @@ void MapWidget::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     QPainter painter(this);
     painter.setClipRect(contentsRect());
+    const QPoint countryAt = m_countryRegion.boundingRect().topLeft();
+    if (!m_litLayer.isNull())
+        painter.drawImage(countryAt, m_litLayer);
     if (!m_shade.isNull())
         painter.drawImage(bandRect(), m_shade);
+    if (!m_outlineLayer.isNull())
+        painter.drawImage(countryAt, m_outlineLayer);
     if (m_hoverZone) {
         QColor light = palette().color(QPalette::Base);
         light.setAlpha(70);

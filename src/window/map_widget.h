@@ -9,17 +9,22 @@
 // - night and twilight laid over the picture where the sun is down, renewed with the window's
 //   minute clock;
 // - a dot at the place of each zone of the shown country; the tool tip near a dot starts with
-//   the zone's line from the local-time read-out (its time and the sun there).
+//   the zone's line from the local-time read-out (its time and the sun there);
+// - the shown country's area lit, under the night's shade, and its outline over it; a ring
+//   around a country too small to see; the tool tip names the country under the pointer.
 // Which column a position or key means, what a column lists, how dark a place is and where a
 // place lies on the picture, the core decides.
 #pragma once
 
 #include "localtime/local_time_readout.h"
 #include "localtime/minute_clock.h"
+#include "map/country_on_map.h"
 #include "map/zone_geometry.h"
 
 #include <QImage>
 #include <QLabel>
+#include <QPainterPath>
+#include <QRegion>
 
 #include <array>
 #include <optional>
@@ -37,9 +42,10 @@ class MapWidget : public QLabel
 
 public:
     // clock: the window's minute clock, for the time of a column and the sun; readout: the shown
-    // country's zones with their places and lines.
+    // country's zones with their places and lines; country: where the shown country lies.
     MapWidget(Form1 &form, const localtime::MinuteClock &clock,
-              const localtime::LocalTimeReadout &readout, QWidget *parent);
+              const localtime::LocalTimeReadout &readout, const map::CountryOnMap &country,
+              QWidget *parent);
 
     // The picture's rectangle in the widget, and the map band's within it.
     QRectF pictureRect() const;
@@ -47,6 +53,10 @@ public:
     // Where the dots of the shown country's zones stand, in widget coordinates, one per zone with
     // a place; empty for a place off the map.
     const std::vector<std::optional<QPointF>> &dots() const { return m_dots; }
+    // The shown country's area in widget coordinates, and the ring around a small one: its
+    // centre, empty for none.
+    const QPainterPath &countryArea() const { return m_countryArea; }
+    const std::optional<QPointF> &countryMarker() const { return m_marker; }
 
 protected:
     bool event(QEvent *event) override;
@@ -72,11 +82,22 @@ private:
     void placeDots();
     // The shown country's zone whose dot is nearest a position, within reach of the pointer.
     const localtime::Readout::Spot *spotAt(QPointF position) const;
+    void outlineCountry();
+    // "Deutschland (DE)": the country at a position; empty over the sea.
+    QString countryNameAt(QPointF position) const;
+    void drawCountry(QPainter &painter) const;
+    void drawCountryLayers();
 
     Form1 &m_form;
     const localtime::MinuteClock &m_clock;
     const localtime::LocalTimeReadout &m_readout;
-    QImage m_shade; // the band's darkness at the last tick, black of varying opacity
+    const map::CountryOnMap &m_country;
+    QPainterPath m_countryArea;
+    std::optional<QPointF> m_marker;
+    QRegion m_countryRegion; // what the area, its outline and its ring cover on the band
+    QImage m_litLayer;       // over its region's bounding rectangle, under the shade
+    QImage m_outlineLayer;   // the same, over the shade
+    QImage m_shade;          // the band's darkness at the last tick, black of varying opacity
     std::vector<std::optional<QPointF>> m_dots; // one per spot of the readout
     qint16 m_focusZone = 0;
     std::optional<qint16> m_hoverZone;

@@ -1,0 +1,23 @@
+#include "data/country_codes.h"
+
+#include <utility>
+
+namespace orbisco {
+
+QStringView currentCode(QStringView code)
+{
+    // Codes withdrawn from ISO 3166-1 that the built-in records still use.
+    static constexpr std::pair<QStringView, QStringView> kSuccessors[] = {
+        {u"UK", u"GB"},
+        {u"TP", u"TL"},
+        {u"ZR", u"CD"},
+        {u"AN", u"CW"},
+    };
+    for (const auto &[withdrawn, successor] : kSuccessors) {
+        if (code == withdrawn)
+            return successor;
+    }
+    return code;
+}
+
+} // namespace orbisco
