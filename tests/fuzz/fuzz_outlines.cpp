@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::memcpy(&place.latitude, data, sizeof(double));
     std::memcpy(&place.longitude, data + 8, sizeof(double));
     std::vector<qint16> stream((size - 16) / 2);
-    std::memcpy(stream.data(), data + 16, stream.size() * 2);
+    if (!stream.empty())
+        std::memcpy(stream.data(), data + 16, stream.size() * 2);
 
     const map::CountryOutlines read(stream);
     for (const map::CountryOutlines *outlines : {&map::CountryOutlines::builtIn(), &read}) {
