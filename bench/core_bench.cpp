@@ -2,7 +2,9 @@
 // the map and the reading of zone.tab cost in the core, without a display.
 #include "form1_probe.h"
 
+#include "data/builtin_data.h"
 #include "facts/currency.h"
+#include "facts/german_search.h"
 #include "localtime/country_time.h"
 #include "localtime/local_time_text.h"
 #include "localtime/zone_directory.h"
@@ -82,6 +84,20 @@ void currencyCheck(benchmark::State &state, const QString &code, const QString &
         benchmark::DoNotOptimize(facts::checkCurrency(code, builtIn, today));
 }
 
+// A query the search does not find, suggested by German name: with the collator and the names
+// opened afresh (arg 0: the first keystroke that suggests), or kept (arg 1: every one after).
+void germanSuggestion(benchmark::State &state)
+{
+    QStringList index;
+    for (const QStringView entry : kCountryIndex)
+        index << entry.toString();
+    facts::GermanSearch kept;
+    for (auto _ : state) {
+        facts::GermanSearch fresh;
+        benchmark::DoNotOptimize((state.range(0) ? kept : fresh).suggest(u"deutschland", index));
+    }
+}
+
 // The shade of the whole map band at a device pixel ratio of 1 or 2: what each minute costs.
 void shadeMap(benchmark::State &state)
 {
@@ -120,6 +136,7 @@ BENCHMARK(showCountry);
 BENCHMARK_CAPTURE(currencyCheck, croatia, u"HR"_s, u"Croatian kuna (HRK, kn)"_s);
 BENCHMARK_CAPTURE(currencyCheck, el_salvador, u"SV"_s,
                   u"Salvadoran colón (SVC), United States dollar (USD, $)"_s);
+BENCHMARK(germanSuggestion)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(shadeMap)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(readZoneTab)->Unit(benchmark::kMicrosecond);
 

@@ -56,6 +56,24 @@ void keystrokeChangingTheCountry(benchmark::State &state)
     state.counters["listed"] = open.form.List1.ListCount();
 }
 
+// A keystroke that finds nothing by the English names and suggests by the German ones:
+// "deutschlan" and "deutschland" in turn, each a query of its own.
+void keystrokeSuggesting(benchmark::State &state)
+{
+    OpenWindow open;
+    auto *search = open.window.findChild<QLineEdit *>(QStringLiteral("Text1"));
+    open.form.Text1.setText(QStringLiteral("deutschlan"));
+    int i = 0;
+    for (auto _ : state) {
+        if (i++ & 1)
+            sendKey(search, Qt::Key_Backspace, QString());
+        else
+            sendKey(search, Qt::Key_D, QStringLiteral("d"));
+        QApplication::processEvents(); // and the repaint
+    }
+    state.counters["listed"] = open.form.List1.ListCount();
+}
+
 // Pointer moves over the map, each to another pixel: within one column (args 0) or across a column
 // boundary every time, so that the highlight and its repaint move too (args 1).
 void pointerMoveOverTheMap(benchmark::State &state)
@@ -125,6 +143,7 @@ BENCHMARK(countryHighlight)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(toolTipOverTheMap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(minuteTick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(keystrokeChangingTheCountry)->Unit(benchmark::kMicrosecond);
+BENCHMARK(keystrokeSuggesting)->Unit(benchmark::kMicrosecond);
 BENCHMARK(pointerMoveOverTheMap)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)

@@ -3,6 +3,7 @@
 // ICU fall over.
 #include "data/builtin_data.h"
 #include "facts/currency.h"
+#include "facts/german_search.h"
 #include "facts/region_names.h"
 
 #include <gtest/gtest.h>
@@ -157,4 +158,38 @@ TEST(RegionNames, GermanFromIcu)
     EXPECT_EQ(germanName(u"CI"), u"Côte d’Ivoire"_s);
     for (QStringView none : {u"", u"?", u"de", u"D", u"DEU", u"QQ", u"XY"})
         EXPECT_TRUE(germanName(none).isEmpty()) << none.toString().toStdString();
+}
+
+TEST(GermanSearch, SuggestsEntriesByTheirGermanNames)
+{
+    QStringList index;
+    for (const QStringView entry : kCountryIndex)
+        index << entry.toString();
+    GermanSearch search;
+    const auto entries = [&](QStringView query) {
+        QStringList found;
+        for (const Suggestion &suggestion : search.suggest(query, index))
+            found << suggestion.entry + u" – "_s + suggestion.germanName;
+        return found;
+    };
+    EXPECT_EQ(entries(u"Deutschland"), QStringList{u"Germany DE – Deutschland"_s});
+    // Case and accents ignored, as people type.
+    for (QStringView austria : {u"Österreich", u"osterreich", u"ÖSTERREICH", u"sterr"})
+        EXPECT_EQ(entries(austria), QStringList{u"Austria AT – Österreich"_s});
+    EXPECT_EQ(entries(u"Schweiz"), QStringList{u"Switzerland CH – Schweiz"_s});
+    EXPECT_EQ(entries(u"tschechien"), QStringList{u"Czech Republic CZ – Tschechien"_s});
+    // Both Congos, in the index's order; Zaïre by its successor's name.
+    EXPECT_EQ(entries(u"Kongo"),
+              (QStringList{u"Congo CG – Kongo-Brazzaville"_s, u"Zaire ZR – Kongo-Kinshasa"_s}));
+    // The Netherlands, and the Antilles by Curaçao, their successor's name, which holds no
+    // "Niederlande".
+    EXPECT_EQ(entries(u"Niederlande"), QStringList{u"Netherlands NL – Niederlande"_s});
+    // At most five, in the index's order.
+    EXPECT_EQ(entries(u"ins").size(), 5);
+
+    // No suggestion: too short, nothing to compare, too long, a name ICU does not have.
+    for (QStringView none : {u"de", u"  ", u"   ", u"\u0308\u0308\u0308", u"- -", u"Germanien"})
+        EXPECT_TRUE(entries(none).isEmpty()) << none.toString().toStdString();
+    EXPECT_TRUE(entries(QString(GermanSearch::kLongestQuery + 1, u'a')).isEmpty());
+    EXPECT_TRUE(entries(QString(1 << 20, u'\xd800')).isEmpty()) << "a megabyte of lone surrogates";
 }

@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "window/local_time_label.h"
 #include "window/main_window.h"
+#include "window/result_list_widget.h"
 #include "window/text_box_widget.h"
 #include "window_fixture.h"
 
@@ -14,6 +15,7 @@
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QFontInfo>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -445,6 +447,68 @@ private slots:
         QTest::keyClicks(edit("Text1"), u"ger"_s);
         QCOMPARE(accessibleName(count), u"(4)"_s);
         QCOMPARE(widget<QLabel>("Label3")->buddy(), edit("Text4"));
+    }
+
+    void germanNamesAreSuggestedWhereTheSearchFindsNothing()
+    {
+        open();
+        auto *results = widget<ui::ResultListWidget>("List1");
+        const auto description = [results] {
+            return QAccessible::queryAccessibleInterface(results)->text(QAccessible::Description);
+        };
+        const QImage empty = results->viewport()->grab().toImage();
+        QTest::keyClicks(edit("Text1"), u"deutschland"_s);
+        QCOMPARE(counter(), u"(0)"_s);
+        QCOMPARE(results->count(), 0);
+        QCOMPARE(description(),
+                 u"Keine Treffer. Meinten Sie: Germany DE – Deutschland? "
+                 "Eingabetaste übernimmt den ersten Vorschlag."_s);
+        // Drawn in the list's own area, not as an entry.
+        const QRect line = results->suggestionRect(0);
+        const QImage shown = results->viewport()->grab().toImage();
+        QVERIFY(shown.copy(line) != empty.copy(line));
+
+        // Enter takes the first through the search: exactly that entry, shown.
+        QTest::keyClick(edit("Text1"), Qt::Key_Return);
+        QCOMPARE(edit("Text1")->text(), u"DE"_s);
+        QCOMPARE(shownEntries(), QStringList{u"Germany DE"_s});
+        QCOMPARE(counter(), u"(1)"_s);
+        QCOMPARE(edit("Text6")->text(), u"Berlin"_s);
+        QVERIFY(widget<QWidget>("Picture2")->isVisible());
+        QVERIFY(description().isEmpty());
+
+        // A click takes the one clicked; Zaïre by its successor's German name.
+        edit("Text1")->selectAll();
+        QTest::keyClicks(edit("Text1"), u"kongo"_s);
+        QCOMPARE(description(),
+                 u"Keine Treffer. Meinten Sie: Congo CG – Kongo-Brazzaville, "
+                 "Zaire ZR – Kongo-Kinshasa? Eingabetaste übernimmt den ersten "
+                 "Vorschlag."_s);
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                          results->suggestionRect(1).center());
+        QCOMPARE(shownEntries(), QStringList{u"Zaire ZR"_s});
+
+        // Nothing is suggested for two characters, or where the search lists something; Enter
+        // without a suggestion changes nothing.
+        for (const QString &query : {u"qq"_s, u"ger"_s}) {
+            edit("Text1")->selectAll();
+            QTest::keyClicks(edit("Text1"), query);
+            QVERIFY(results->suggestions().empty());
+            QVERIFY(description().isEmpty());
+        }
+        edit("Text1")->selectAll();
+        QTest::keyClicks(edit("Text1"), u"xyzzy"_s);
+        QTest::keyClick(edit("Text1"), Qt::Key_Return);
+        QCOMPARE(edit("Text1")->text(), u"xyzzy"_s);
+
+        // An entry's tool tip is its country's German name.
+        edit("Text1")->selectAll();
+        QTest::keyClicks(edit("Text1"), u"ger"_s);
+        const QPoint germany = results->visualItemRect(results->item(1)).center();
+        QHelpEvent help(QEvent::ToolTip, germany, results->viewport()->mapToGlobal(germany));
+        QApplication::sendEvent(results->viewport(), &help);
+        QCOMPARE(QToolTip::text(), u"Deutschland"_s);
+        QToolTip::hideText();
     }
 
     void staleReadOutsAreMarkedAndExplained()

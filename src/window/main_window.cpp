@@ -7,6 +7,7 @@
 #include "window/local_time_label.h"
 #include "window/look.h"
 #include "window/map_widget.h"
+#include "window/result_list_widget.h"
 #include "window/text_box_widget.h"
 #include "window/zone_bar_widget.h"
 
@@ -42,6 +43,10 @@ MainWindow::MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, 
     TextBoxWidget *search = addTextBox(form.Text1);
     search->setAccessibleName(QStringLiteral("Suche"));
     search->onFocusIn = [&form] { form.Text1.raiseGotFocus(); };
+    connect(search, &QLineEdit::returnPressed, this, [this] {
+        if (!m_list->suggestions().empty())
+            m_form.Text1.setText(m_list->suggestions().front().code);
+    });
     addResultList();
 
     QLabel *counter = addLabel(form.CounterLabel);
@@ -138,7 +143,7 @@ QLabel *MainWindow::addLabel(Label &label)
 void MainWindow::addResultList()
 {
     ListBox &model = m_form.List1;
-    m_list = new QListWidget(this);
+    m_list = new ResultListWidget(this);
     applyLook(m_list, model.layout());
     m_list->setAccessibleName(QStringLiteral("Ergebnisse"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -151,8 +156,14 @@ void MainWindow::addResultList()
     m_list->setCurrentRow(model.ListIndex());
 
     connect(&model, &ListBox::cleared, m_list, &QListWidget::clear);
-    connect(&model, &ListBox::itemAdded, m_list,
-            [this](const QString &text) { m_list->addItem(text); });
+    connect(&model, &ListBox::itemAdded, m_list, [this](const QString &text) {
+        m_list->addItem(text);
+        m_list->showSuggestions({}); // the list says something again
+    });
+    // After the search has run on a new query (the form's own handler comes first): what it
+    // cannot find, a suggestion may. Enter in the search box, or a click, takes one.
+    connect(&m_form.Text1, &TextBox::Change, this, &MainWindow::suggest);
+    connect(m_list, &ResultListWidget::suggestionChosen, &m_form.Text1, &TextBox::setText);
     connect(&model, &ListBox::listIndexChanged, m_list, [this](int row) {
         m_list->setCurrentRow(row);
         if (row >= 0)
@@ -165,6 +176,19 @@ void MainWindow::addResultList()
         if (row >= 0)
             m_form.List1.setListIndex(static_cast<qint16>(row));
     });
+}
+
+void MainWindow::suggest()
+{
+    std::vector<facts::Suggestion> found;
+    if (m_form.List1.ListCount() == 0) {
+        if (m_index.isEmpty()) {
+            for (qint16 i = 0; i < m_form.TMplist.ListCount(); ++i)
+                m_index << m_form.TMplist.List(i);
+        }
+        found = m_germanSearch.suggest(m_form.Text1.Text(), m_index);
+    }
+    m_list->showSuggestions(std::move(found));
 }
 
 void MainWindow::addMap()
@@ -217,9 +241,11 @@ void MainWindow::addLocalTime()
     connect(&m_localTime, &localtime::LocalTimeReadout::changed, m_localTimeLabel,
             [this] { m_localTimeLabel->showTime(m_localTime.text(), m_localTime.details()); });
     // The first look into the time-zone database and at the sun waits until the window has been
-    // painted.
-    m_localTimeLabel->onFirstPaint
-        = [this] { QMetaObject::invokeMethod(&m_clock, "start", Qt::QueuedConnection); };
+    // painted, and so does the first search by German name (a query from the command line).
+    m_localTimeLabel->onFirstPaint = [this] {
+        QMetaObject::invokeMethod(&m_clock, "start", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::suggest, Qt::QueuedConnection);
+    };
 }
 
 void MainWindow::addFactChecks(TextBoxWidget *offset, TextBoxWidget *currency)

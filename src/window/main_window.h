@@ -7,6 +7,7 @@
 #pragma once
 
 #include "facts/currency_readout.h"
+#include "facts/german_search.h"
 #include "localtime/local_time_readout.h"
 #include "localtime/minute_clock.h"
 #include "map/country_on_map.h"
@@ -14,7 +15,6 @@
 #include <QWidget>
 
 class QLabel;
-class QListWidget;
 
 namespace orbisco {
 class Form1;
@@ -29,6 +29,7 @@ class PictureBox;
 class MapWidget;
 class TextBoxWidget;
 class LocalTimeLabel;
+class ResultListWidget;
 
 class MainWindow : public QWidget
 {
@@ -56,18 +57,22 @@ private:
     TextBoxWidget *addTextBox(TextBox &box);
     QLabel *addLabel(Label &label);
     void addResultList();
+    // Suggestions by German name where the search lists nothing.
+    void suggest();
     void addMap();
     void addLocalTime();
     void addFactChecks(TextBoxWidget *offset, TextBoxWidget *currency);
     void setTabOrder();
 
     Form1 &m_form;
-    QListWidget *m_list = nullptr;
+    ResultListWidget *m_list = nullptr;
     MapWidget *m_map = nullptr;
     localtime::MinuteClock m_clock;
     localtime::LocalTimeReadout m_localTime;
     facts::CurrencyReadout m_currency;
     map::CountryOnMap m_countryOnMap;
+    facts::GermanSearch m_germanSearch;
+    QStringList m_index; // the country index, as the search reads it; taken at the first search
     LocalTimeLabel *m_localTimeLabel = nullptr;
     bool m_shown = false;
 };
