@@ -91,6 +91,20 @@ void pointerMoveOverTheMap(benchmark::State &state)
     }
 }
 
+// The shown time moved by an hour, later and earlier in turn, with the United States shown: the
+// read-outs, the shade, the dots and the repaint follow (QT_SCALE_FACTOR=2 for a dense screen).
+void hourStep(benchmark::State &state)
+{
+    OpenWindow open;
+    open.form.Text1.setText(QStringLiteral("united states"));
+    int i = 0;
+    for (auto _ : state) {
+        open.window.minuteClock().shiftBy((i++ & 1) ? -1 : 1);
+        QApplication::processEvents(); // and the repaint
+    }
+    state.counters["ratio"] = open.window.devicePixelRatioF();
+}
+
 // A tick of the minute clock with the United States shown (29 zones, their sun and their dots),
 // at the screen's device pixel ratio (QT_SCALE_FACTOR=2 for a dense screen).
 void minuteTick(benchmark::State &state)
@@ -142,6 +156,7 @@ void toolTipOverTheMap(benchmark::State &state)
 BENCHMARK(countryHighlight)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(toolTipOverTheMap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(minuteTick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(hourStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(keystrokeChangingTheCountry)->Unit(benchmark::kMicrosecond);
 BENCHMARK(keystrokeSuggesting)->Unit(benchmark::kMicrosecond);
 BENCHMARK(pointerMoveOverTheMap)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -65,11 +65,15 @@ TEST(LocalTime, GermanyInWinterAndSummer)
 {
     const Readout winter = readoutOf(u"DE"_s, u"+01:00"_s, kWinter);
     EXPECT_EQ(winter.text, u"Ortszeit: Mi. 14:32"_s);
-    EXPECT_EQ(winter.details, u"UTC+01:00 Europe/Berlin: Mi. 14:32"_s);
+    EXPECT_EQ(winter.details,
+              u"UTC+01:00 Europe/Berlin: Mi. 14:32\n"
+              "Umstellung am So. 29.03.2026 um 02:00 auf UTC+02:00, Sommerzeit"_s);
 
     const Readout summer = readoutOf(u"DE"_s, u"+01:00"_s, kSummer);
     EXPECT_EQ(summer.text, u"Ortszeit: Di. 15:32"_s);
-    EXPECT_EQ(summer.details, u"UTC+02:00 Europe/Berlin: Di. 15:32, Sommerzeit"_s)
+    EXPECT_EQ(summer.details,
+              u"UTC+02:00 Europe/Berlin: Di. 15:32, Sommerzeit\n"
+              "Umstellung am So. 25.10.2026 um 03:00 auf UTC+01:00"_s)
         << "+01:00 is Germany's winter offset: no disagreement in summer either";
 }
 
@@ -79,9 +83,11 @@ TEST(LocalTime, ZonesOnUtcItselfArePlusZero)
     EXPECT_EQ(readoutOf(u"IS"_s, u"+00:00"_s, kWinter).details,
               u"UTC+00:00 Atlantic/Reykjavik: Mi. 13:32"_s);
     EXPECT_EQ(readoutOf(u"GB"_s, u"+00:00"_s, kWinter).details,
-              u"UTC+00:00 Europe/London: Mi. 13:32"_s);
+              u"UTC+00:00 Europe/London: Mi. 13:32\n"
+              "Umstellung am So. 29.03.2026 um 01:00 auf UTC+01:00, Sommerzeit"_s);
     EXPECT_EQ(readoutOf(u"GB"_s, u"+00:00"_s, kSummer).details,
-              u"UTC+01:00 Europe/London: Di. 14:32, Sommerzeit"_s);
+              u"UTC+01:00 Europe/London: Di. 14:32, Sommerzeit\n"
+              "Umstellung am So. 25.10.2026 um 02:00 auf UTC+00:00"_s);
     // Ghana's record says +01:00; Accra keeps UTC, and the note says so.
     EXPECT_EQ(readoutOf(u"GH"_s, u"+01:00"_s, kWinter).offsetNote,
               u"Die eingebaute Angabe +01:00 weicht von der Zeitzonendatenbank ab; heute gilt "
@@ -240,6 +246,9 @@ TEST(LocalTime, FarFromTodayNothingBreaks)
         u"^UTC[+-]\\d\\d:\\d\\d [A-Za-z_/]+: \\S+ \\d\\d:\\d\\d(, Sommerzeit)?, "
         "(Tag|Dämmerung|Nacht)(, Sonnen(aufgang|untergang) \\d\\d:\\d\\d)*"
         "(, Polarnacht|, Mitternachtssonne)?$"_s);
+    const QRegularExpression changeLine(
+        u"^Umstellung am \\S+ \\d\\d\\.\\d\\d\\.\\d+ um \\d\\d:\\d\\d auf UTC[+-]\\d\\d:\\d\\d"
+        "(, Sommerzeit)?( \\([A-Za-z_/]+\\))?$"_s);
     for (const QDateTime &far :
          {utc(1, 1, 1, 0, 0), utc(-4000, 6, 1, 12, 0),
           QDateTime::fromMSecsSinceEpoch(std::numeric_limits<qint64>::max() / 2, Qt::UTC)}) {
@@ -250,7 +259,8 @@ TEST(LocalTime, FarFromTodayNothingBreaks)
             << shown.text.toStdString();
         for (const QString &line : shown.details.split(u'\n')) {
             if (!line.startsWith(u"Die eingebaute"_s)) {
-                EXPECT_TRUE(zoneLine.match(line).hasMatch()) << line.toStdString();
+                EXPECT_TRUE(zoneLine.match(line).hasMatch() || changeLine.match(line).hasMatch())
+                    << line.toStdString();
             }
         }
         EXPECT_EQ(shown.spots.size(), directory.zones(u"US"_s).size());
@@ -341,32 +351,128 @@ TEST(LocalTime, TheSunAtEachZonesPlace)
     // Berlin on 9 December 2026 (PyEphem: sunrise 08:04:47, sunset 15:52:39) and 14 July 2026
     // (05:00:36, 21:23:31).
     const Readout germany = readout(u"DE"_s, utc(2026, 12, 9, 14, 37));
-    EXPECT_EQ(germany.details,
+    EXPECT_EQ(germany.details.section(u'\n', 0, 0),
               u"UTC+01:00 Europe/Berlin: Mi. 15:37, Tag, Sonnenaufgang 08:05, "
               "Sonnenuntergang 15:53"_s);
     EXPECT_EQ(germany.text, u"Ortszeit: Mi. 15:37"_s) << "the read-out's own text is unchanged";
     EXPECT_TRUE(readout(u"DE"_s, utc(2026, 12, 9, 15, 0)).details.contains(u", Dämmerung, "_s));
     EXPECT_TRUE(readout(u"DE"_s, utc(2026, 12, 9, 20, 0)).details.contains(u", Nacht, "_s));
-    EXPECT_EQ(readout(u"DE"_s, utc(2026, 7, 14, 13, 32)).details,
+    EXPECT_EQ(readout(u"DE"_s, utc(2026, 7, 14, 13, 32)).details.section(u'\n', 0, 0),
               u"UTC+02:00 Europe/Berlin: Di. 15:32, Sommerzeit, Tag, Sonnenaufgang 05:01, "
               "Sonnenuntergang 21:24"_s);
 
     // Longyearbyen, at 78° N: polar night in December, midnight sun in June.
-    EXPECT_TRUE(
-        readout(u"SJ"_s, utc(2026, 12, 9, 12, 0)).details.endsWith(u", Nacht, Polarnacht"_s));
-    EXPECT_TRUE(
-        readout(u"SJ"_s, utc(2026, 6, 21, 0, 0)).details.endsWith(u", Tag, Mitternachtssonne"_s));
+    EXPECT_TRUE(readout(u"SJ"_s, utc(2026, 12, 9, 12, 0))
+                    .details.section(u'\n', 0, 0)
+                    .endsWith(u", Nacht, Polarnacht"_s));
+    EXPECT_TRUE(readout(u"SJ"_s, utc(2026, 6, 21, 0, 0))
+                    .details.section(u'\n', 0, 0)
+                    .endsWith(u", Tag, Mitternachtssonne"_s));
 
     // Every zone with a place is a spot on the map, with its line; the offsets' lines are theirs.
     ASSERT_EQ(germany.spots.size(), 2u);
     EXPECT_EQ(germany.spots[0].zoneId, "Europe/Berlin");
     EXPECT_EQ(germany.spots[1].zoneId, "Europe/Busingen");
     EXPECT_NEAR(germany.spots[1].place.latitude, 47.7, 0.01);
-    EXPECT_TRUE(germany.details.endsWith(germany.spots[0].line));
+    EXPECT_TRUE(germany.details.section(u'\n', 0, 0).endsWith(germany.spots[0].line));
     EXPECT_EQ(readout(u"US"_s, kWinter).spots.size(), directory.zones(u"US"_s).size());
 
     // A zone without a place keeps its line as it was.
-    EXPECT_EQ(
-        readoutAt(u"DE"_s, u"+01:00"_s, directory.zones(u"DE"_s), kWinter, ZonePlaces()).details,
-        u"UTC+01:00 Europe/Berlin: Mi. 14:32"_s);
+    EXPECT_EQ(readoutAt(u"DE"_s, u"+01:00"_s, directory.zones(u"DE"_s), kWinter, ZonePlaces())
+                  .details.section(u'\n', 0, 0),
+              u"UTC+01:00 Europe/Berlin: Mi. 14:32"_s);
+}
+
+TEST(LocalTime, TheNextClockChangeOfEachOffset)
+{
+    // The lines that follow the offsets' lines.
+    const auto changes = [](const QString &code, const QDateTime &at) {
+        return readoutOf(code, QString(), at).details.split(u'\n').filter(u"Umstellung"_s);
+    };
+    EXPECT_EQ(changes(u"DE"_s, kWinter),
+              QStringList{u"Umstellung am So. 29.03.2026 um 02:00 auf UTC+02:00, Sommerzeit"_s});
+    EXPECT_TRUE(changes(u"JP"_s, kWinter).isEmpty()) << "Japan keeps its time";
+    // Each of the United States' offsets in January, from its westmost zone on: Hawaii keeps
+    // its time, the Aleutians beside it do not.
+    const QStringList us = changes(u"US"_s, kWinter);
+    ASSERT_EQ(us.size(), 6);
+    EXPECT_EQ(us.front(), u"Umstellung am So. 08.03.2026 um 02:00 auf UTC-09:00, Sommerzeit"_s);
+    EXPECT_EQ(us.back(), u"Umstellung am So. 08.03.2026 um 02:00 auf UTC-04:00, Sommerzeit"_s);
+    // Chile in its summer: Coyhaique keeps -03:00 for good, Santiago beside it leaves it; Easter
+    // Island's change falls on the day before by its clock.
+    const QDateTime december = utc(2026, 12, 10, 12, 0);
+    EXPECT_EQ(changes(u"CL"_s, december),
+              (QStringList{u"Umstellung am Sa. 03.04.2027 um 22:00 auf UTC-06:00"_s,
+                           u"Umstellung am So. 04.04.2027 um 00:00 auf UTC-04:00 "
+                           "(America/Santiago)"_s}));
+    // Lord Howe Island goes back half an hour, and before the mainland's zones of its offset.
+    EXPECT_TRUE(changes(u"AU"_s, kWinter)
+                    .contains(u"Umstellung am So. 05.04.2026 um 02:00 auf UTC+10:30 "
+                              "(Australia/Lord_Howe)"_s))
+        << changes(u"AU"_s, kWinter).join(u'\n').toStdString();
+    // From the database, which knows the zones' changes, their instants and offsets.
+    for (const QByteArray &id : {QByteArray("Europe/Berlin"), QByteArray("America/Santiago")}) {
+        const QTimeZone zone(id);
+        const std::optional<ClockChange> change = nextChange(zone, kWinter);
+        ASSERT_TRUE(change);
+        EXPECT_EQ(change->atUtc, zone.nextTransition(kWinter).atUtc);
+        EXPECT_NE(change->offsetAfter, change->offsetBefore);
+    }
+    EXPECT_FALSE(nextChange(QTimeZone("Asia/Tokyo"), kWinter));
+    EXPECT_FALSE(nextChange(QTimeZone("Europe/Berlin"), QDateTime()));
+}
+
+TEST(LocalTime, TheShownInstantShifted)
+{
+    EXPECT_EQ(shiftText(0), QString());
+    EXPECT_EQ(shiftText(3), u"in 3 Std."_s);
+    EXPECT_EQ(shiftText(-26), u"vor 1 Tag 2 Std."_s);
+    EXPECT_EQ(shiftText(48), u"in 2 Tagen"_s);
+    EXPECT_EQ(shiftText(-24), u"vor 1 Tag"_s);
+    EXPECT_EQ(shiftText(366 * 24), u"in 366 Tagen"_s);
+
+    const Readout now = readoutOf(u"DE"_s, u"+01:00"_s, kWinter);
+    const ShiftedReadout unshifted = shiftedReadout(now, kWinter, 0);
+    EXPECT_EQ(unshifted.text, now.text);
+    EXPECT_EQ(unshifted.details, now.details);
+    const QDateTime later = kWinter.addSecs(3 * 3600);
+    const ShiftedReadout shifted = shiftedReadout(readoutOf(u"DE"_s, u"+01:00"_s, later), later, 3);
+    EXPECT_EQ(shifted.text, u"Ortszeit in 3 Std.: Mi. 17:32"_s);
+    EXPECT_TRUE(shifted.details.startsWith(
+        u"Angezeigt: Mi. 14.01.2026 16:32 UTC, in 3 Std. (J oder Klick: jetzt)\nUTC+01:00 "
+        "Europe/Berlin: Mi. 17:32"_s))
+        << shifted.details.toStdString();
+    EXPECT_EQ(shiftedReadout(readoutOf(QString(), {}, later), later, -2).text,
+              u"Ortszeit vor 2 Std.: ?"_s);
+}
+
+TEST_F(LocalTimeReadoutTest, TheClockShiftsByWholeHoursUpToAYear)
+{
+    QDateTime now = utc(2026, 3, 28, 23, 59, 30);
+    MinuteClock clock([&now] { return now; });
+    LocalTimeReadout readout;
+    QObject::connect(&clock, &MinuteClock::ticked, &readout, &LocalTimeReadout::showInstant);
+    readout.showCountry({u"DE"_s, u"+01:00"_s, {}});
+    clock.start();
+    EXPECT_EQ(readout.text(), u"Ortszeit: So. 00:59"_s);
+    // Across Germany's change in spring: the offset and summer time follow the shown instant.
+    EXPECT_TRUE(clock.shiftBy(3));
+    EXPECT_EQ(clock.instant(), utc(2026, 3, 29, 2, 59, 30));
+    EXPECT_EQ(readout.text(), u"Ortszeit: So. 04:59"_s);
+    EXPECT_TRUE(readout.details().contains(u"UTC+02:00 Europe/Berlin: So. 04:59, Sommerzeit"_s));
+    // It goes on turning while shifted.
+    now = now.addSecs(60);
+    clock.tick();
+    EXPECT_EQ(readout.text(), u"Ortszeit: So. 05:00"_s);
+    // Back to now.
+    EXPECT_TRUE(clock.unshift());
+    EXPECT_FALSE(clock.unshift());
+    EXPECT_EQ(readout.text(), u"Ortszeit: So. 01:00"_s);
+    // A year either way at most; a step beyond it does nothing.
+    EXPECT_TRUE(clock.shiftBy(MinuteClock::kLongestShift));
+    EXPECT_FALSE(clock.shiftBy(1));
+    EXPECT_EQ(clock.shift(), MinuteClock::kLongestShift);
+    EXPECT_TRUE(clock.shiftBy(-2 * MinuteClock::kLongestShift));
+    EXPECT_FALSE(clock.shiftBy(-24));
+    EXPECT_EQ(clock.instant(), now.addSecs(-qint64(MinuteClock::kLongestShift) * 3600));
 }

@@ -17,6 +17,7 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -376,6 +377,83 @@ private slots:
         const QRect band = static_cast<ui::MapWidget *>(map())->bandRect();
         for (const std::optional<QPointF> &dot : dots)
             QVERIFY(!dot || band.contains(dot->toPoint()));
+    }
+
+    void wheel(int angleDelta, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        const QPointF at = atPicture(300);
+        QWheelEvent event(at, map()->mapToGlobal(at), QPoint(), QPoint(0, angleDelta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(map(), &event);
+    }
+
+    void theShownTimeMovesByKeyAndWheel()
+    {
+        m_now = QDateTime(QDate(2026, 1, 14), QTime(13, 32), Qt::UTC);
+        open(u"germany"_s);
+        auto *readout = widget<QLabel>("Ortszeit");
+        const QString text = readout->text();
+        const QString details = readout->toolTip();
+        const QString column = toolTipAt(atPicture(427));
+        map()->setFocus();
+
+        // Three hours later, by Page Up: the read-out, its details, a column's time.
+        for (int step = 0; step < 3; ++step)
+            QTest::keyClick(map(), Qt::Key_PageUp);
+        QCOMPARE(readout->text(), u"Ortszeit in 3 Std.: Mi. 17:32"_s);
+        const QString later = readout->toolTip();
+        QVERIFY2(later.startsWith(u"Angezeigt: Mi. 14.01.2026 16:32 UTC, in 3 Std. (J oder "
+                                  "Klick: jetzt)\nUTC+01:00 Europe/Berlin: Mi. 17:32"_s),
+                 qPrintable(later));
+        QCOMPARE(QAccessible::queryAccessibleInterface(readout)->text(QAccessible::Description),
+                 later);
+        QCOMPARE(toolTipAt(atPicture(427)).section(u'\n', -1), u"UTC+5 · 21:32 · 8 Länder"_s);
+        // The shade is the sun's three hours on: as a window opened then draws it.
+        widget<QWidget>("Text1")->setFocus();
+        const QImage shifted = onScreen();
+        const QRect band(kInside + QPoint(0, 14), QSize(615, 329));
+
+        // J brings back exactly what was shown before.
+        map()->setFocus();
+        QTest::keyClick(map(), Qt::Key_J);
+        QCOMPARE(readout->text(), text);
+        QCOMPARE(readout->toolTip(), details);
+        QCOMPARE(toolTipAt(atPicture(427)), column);
+
+        // The wheel steps as the keys do, a notch an hour; a touchpad's small steps add up.
+        wheel(120);
+        wheel(120);
+        for (int small = 0; small < 4; ++small)
+            wheel(30);
+        QCOMPARE(readout->text(), u"Ortszeit in 3 Std.: Mi. 17:32"_s);
+        QCOMPARE(readout->toolTip(), later);
+        // A click on the read-out comes back to now.
+        QTest::mouseClick(readout, Qt::LeftButton);
+        QCOMPARE(readout->text(), text);
+        // With Shift, a day; with the focus on the read-out too.
+        wheel(-120, Qt::ShiftModifier);
+        QCOMPARE(readout->text(), u"Ortszeit vor 1 Tag: Di. 14:32"_s);
+        readout->setFocus();
+        QTest::keyClick(readout, Qt::Key_PageDown, Qt::ShiftModifier);
+        QCOMPARE(readout->text(), u"Ortszeit vor 2 Tagen: Mo. 14:32"_s);
+        QTest::keyClick(readout, Qt::Key_PageUp);
+        QCOMPARE(readout->text(), u"Ortszeit vor 1 Tag 23 Std.: Mo. 15:32"_s);
+        QTest::keyClick(readout, Qt::Key_J);
+        QCOMPARE(readout->text(), text);
+        // A year at most: one step past it does nothing.
+        for (int day = 0; day < 370; ++day)
+            QTest::keyClick(readout, Qt::Key_PageUp, Qt::ShiftModifier);
+        QCOMPARE(m_window->minuteClock().shift(), 366 * 24);
+        QTest::keyClick(readout, Qt::Key_PageUp);
+        QCOMPARE(m_window->minuteClock().shift(), 366 * 24);
+        QTest::keyClick(readout, Qt::Key_J);
+        QCOMPARE(readout->text(), text);
+
+        // The same three hours on, opened then.
+        m_now = m_now.addSecs(3 * 3600);
+        open(u"germany"_s);
+        widget<QWidget>("Text1")->setFocus();
+        QCOMPARE(area(onScreen(), band), area(shifted, band));
     }
 
     // A pixel of the picture that one frame shows brighter than another.

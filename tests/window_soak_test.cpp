@@ -1,7 +1,8 @@
 // Ten thousand random actions on the real widgets, from a fixed seed: typing, pasting up to 1 MB,
 // deleting, arrow keys and clicks in the list, presses on the map and on the bar, focus changes,
 // ticks of the window's minute clock, some of them to years far from today, and countries shown
-// with and without outlines, by code or by German name with Enter, with the map's tool tip.
+// with and without outlines, by code or by German name with Enter, with the map's tool tip; the
+// shown time moved by key and wheel, and back.
 // After each one the window must agree with itself and with the built-in records, and memory must
 // not creep.
 #include "app/form1.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <malloc.h>
 #include <random>
@@ -107,6 +109,7 @@ private slots:
         auto *counter = window.findChild<QLabel *>(QStringLiteral("CounterLabel"));
         auto *arrow = window.findChild<QWidget *>(QStringLiteral("Picture2"));
         auto *bar = window.findChild<QWidget *>(QStringLiteral("Line1"));
+        auto *localTime = window.findChild<QLabel *>(QStringLiteral("Ortszeit"));
         const QList<QLineEdit *> readOuts
             = {window.findChild<QLineEdit *>(QStringLiteral("Text2")),
                window.findChild<QLineEdit *>(QStringLiteral("Text3")),
@@ -182,6 +185,20 @@ private slots:
                 now = pick(10) ? now.addSecs(60 * (1 + pick(600))) : far[pick(4)];
                 did = QStringLiteral("minute tick to %1").arg(now.toString(Qt::ISODate));
                 window.minuteClock().tick();
+                // And the shown time moved by key or wheel, or brought back to now.
+                const int move = pick(6);
+                if (move < 4) {
+                    const Qt::Key keys[] = {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_J};
+                    QTest::keyClick(map, keys[pick(3)],
+                                    pick(2) ? Qt::ShiftModifier : Qt::NoModifier);
+                } else if (move < 5) {
+                    const QPointF at(pick(map->width()), pick(map->height()));
+                    QWheelEvent wheel(at, map->mapToGlobal(at), QPoint(),
+                                      QPoint(0, (pick(2) ? 1 : -1) * 40 * (1 + pick(9))),
+                                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                    QApplication::sendEvent(map, &wheel);
+                }
+                did += QStringLiteral(", shown %1 h").arg(window.minuteClock().shift());
                 QTest::mouseMove(map, QPoint(pick(map->width()), pick(map->height())));
                 QApplication::processEvents();
             } else if (kind < 96) {
@@ -255,6 +272,13 @@ private slots:
                 QVERIFY2(!dot || (map->rect().contains(dot->toPoint())), where);
             for (const auto &spot : window.localTime().spots())
                 QVERIFY2(spot.line.contains(QStringLiteral(": ")), where);
+            // The local time says whether and by how much its time is shifted; a year at most.
+            const int shift = window.minuteClock().shift();
+            QVERIFY2(std::abs(shift) <= 366 * 24, where);
+            QVERIFY2(localTime->text().isEmpty()
+                         || localTime->text().startsWith(QStringLiteral("Ortszeit:"))
+                             == (shift == 0),
+                     where);
             // Suggestions only while the list is empty.
             QVERIFY2(list->count() == 0 || list->accessibleDescription().isEmpty(), where);
             // Nothing lit and no ring while the details panel shows "?".

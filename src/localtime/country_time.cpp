@@ -64,6 +64,26 @@ CountryTime countryTimeAt(const QList<QTimeZone> &zones, const QDateTime &instan
     return time;
 }
 
+std::optional<ClockChange> nextChange(const QTimeZone &zone, const QDateTime &instant)
+{
+    if (!instant.isValid())
+        return std::nullopt;
+    const QDateTime from = instant.toUTC();
+    const QDateTime end = from.addYears(1);
+    const int before = zone.offsetFromUtc(from);
+    QDateTime after = from;
+    // A year holds a few transitions; those that change only the abbreviation are passed over.
+    for (int looked = 0; looked < 16; ++looked) {
+        const QTimeZone::OffsetData next = zone.nextTransition(after);
+        if (!next.atUtc.isValid() || next.atUtc <= after || next.atUtc > end)
+            return std::nullopt;
+        if (next.offsetFromUtc != kInvalidSeconds && next.offsetFromUtc != before)
+            return ClockChange{next.atUtc, before, next.offsetFromUtc, next.daylightTimeOffset > 0};
+        after = next.atUtc;
+    }
+    return std::nullopt;
+}
+
 QList<BuiltInOffset> builtInOffsets(QStringView text)
 {
     QList<BuiltInOffset> values;

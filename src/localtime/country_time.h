@@ -52,6 +52,19 @@ struct BuiltInOffset
 // an empty or unreadable text.
 QList<BuiltInOffset> builtInOffsets(QStringView text);
 
+// A change of a zone's offset from UTC.
+struct ClockChange
+{
+    QDateTime atUtc;
+    int offsetBefore = 0; // seconds
+    int offsetAfter = 0;
+    bool summerTime = false; // the new period saves daylight
+};
+
+// The zone's next change of offset after `instant`, within a year; a change of its abbreviation
+// alone, with the same offset, is none. From the time-zone database's transitions.
+std::optional<ClockChange> nextChange(const QTimeZone &zone, const QDateTime &instant);
+
 // The sun's events at a zone's place on the zone's own date, computed once per zone and date and
 // kept until that zone's date changes: every minute's tick and every return to a country that
 // day reuse them. At most one date a zone is kept.

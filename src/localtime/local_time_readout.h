@@ -16,6 +16,7 @@ public:
     // directory: where the zones and their places come from.
     explicit LocalTimeReadout(ZoneDirectory directory = ZoneDirectory(), QObject *parent = nullptr);
 
+    const Readout &readout() const { return m_readout; }
     const QString &text() const { return m_readout.text; }
     const QString &details() const { return m_readout.details; }
     // What the "Zeitzone:" read-out adds when its built-in offset is not the database's.

@@ -41,6 +41,38 @@ QString sunText(map::GeoPoint place, const ZoneTime &time, const QDateTime &inst
     return text;
 }
 
+// "Umstellung am So. 28.03.2027 um 02:00 auf UTC+02:00, Sommerzeit": the next change of the
+// zones that have an offset now, the earliest of them (the first by name where several change
+// then), named where it is not the line's own zone's.
+QString changeLine(const CountryTime &time, const ZoneTime &line, const QDateTime &instant)
+{
+    std::optional<ClockChange> earliest;
+    QByteArray changing;
+    for (const ZoneTime &zone : time.zones) {
+        if (zone.offsetSeconds != line.offsetSeconds)
+            continue;
+        const std::optional<ClockChange> change = nextChange(zone.zone, instant);
+        if (change && (!earliest || change->atUtc < earliest->atUtc)) {
+            earliest = change;
+            changing = zone.zone.id();
+        }
+    }
+    if (!earliest)
+        return {};
+    // The clock's reading just before the change.
+    const QDateTime before = earliest->atUtc.toUTC().addSecs(earliest->offsetBefore);
+    QString text
+        = QStringLiteral("Umstellung am %1 um %2 auf UTC%3")
+              .arg(german().toString(before.date(), QStringLiteral("ddd dd.MM.yyyy")),
+                   before.time().toString(QStringLiteral("HH:mm")),
+                   map::writtenOffset(earliest->offsetAfter, map::OffsetForm::HoursAndMinutes));
+    if (earliest->summerTime)
+        text += QStringLiteral(", Sommerzeit");
+    if (changing != line.zone.id())
+        text += QStringLiteral(" (%1)").arg(QString::fromLatin1(changing));
+    return text;
+}
+
 } // namespace
 
 QString zoneLine(const ZoneTime &time, const std::optional<map::GeoPoint> &place,
@@ -111,6 +143,9 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
         lines.append(
             QStringLiteral("UTC%1 ").arg(offset)
             + (spot != readout.spots.end() ? spot->line : zoneLine(zone, std::nullopt, instant)));
+        const QString change = changeLine(time, zone, instant);
+        if (!change.isEmpty())
+            lines.append(change);
     }
     const QString today = inUse.size() == 1 ? QStringLiteral("; heute gilt %1.")
                                             : QStringLiteral("; heute gelten %1.");
@@ -127,6 +162,38 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
     readout.details = lines.join(u'\n');
     readout.offsetNote = notes.join(u'\n');
     return readout;
+}
+
+QString shiftText(int hours)
+{
+    if (hours == 0)
+        return {};
+    const int days = std::abs(hours) / 24;
+    const int rest = std::abs(hours) % 24;
+    QStringList parts;
+    if (days > 0)
+        parts << (days == 1 ? QStringLiteral("1 Tag") : QStringLiteral("%1 Tagen").arg(days));
+    if (rest > 0)
+        parts << QStringLiteral("%1 Std.").arg(rest);
+    return (hours > 0 ? QStringLiteral("in ") : QStringLiteral("vor ")) + parts.join(u' ');
+}
+
+ShiftedReadout shiftedReadout(const Readout &readout, const QDateTime &shown, int shiftHours)
+{
+    const QString shift = shiftText(shiftHours);
+    if (shift.isEmpty())
+        return {readout.text, readout.details};
+    static const QString kOrtszeit = QStringLiteral("Ortszeit");
+    QString text = readout.text;
+    if (text.startsWith(kOrtszeit))
+        text.insert(kOrtszeit.size(), u' ' + shift);
+    const QString at = shown.isValid()
+        ? german().toString(shown.toUTC(), QStringLiteral("ddd dd.MM.yyyy HH:mm"))
+            + QStringLiteral(" UTC")
+        : QStringLiteral("?");
+    return {text,
+            QStringLiteral("Angezeigt: %1, %2 (J oder Klick: jetzt)\n").arg(at, shift)
+                + readout.details};
 }
 
 } // namespace orbisco::localtime

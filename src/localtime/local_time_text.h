@@ -31,8 +31,10 @@ struct Readout
     // the latest of several, "Ortszeit: ?" when there is none.
     QString text;
     // The whole answer, a line each: every current offset with one of its zones and its local
-    // time, marked "Sommerzeit" where that applies, and a line for each value of the built-in
-    // offset that none of the country's zones uses this year. Or why there is no time.
+    // time, marked "Sommerzeit" where that applies, each followed by the next change of offset
+    // of its zones within a year ("Umstellung am So. 28.03.2027 um 02:00 auf UTC+02:00,
+    // Sommerzeit"), and a line for each value of the built-in offset that none of the
+    // country's zones uses this year. Or why there is no time.
     QString details;
 
     // For the "Zeitzone:" read-out, a line for each value of the built-in offset that none of the
@@ -55,5 +57,19 @@ struct Readout
 Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QTimeZone> &zones,
                   const QDateTime &instant, const ZonePlaces &places = {},
                   SunDays *sunDays = nullptr);
+
+// How far the shown instant lies from now, in German: "in 3 Std.", "vor 1 Tag 2 Std.",
+// "in 2 Tagen"; empty for no shift. hours: after now positive, before it negative.
+QString shiftText(int hours);
+
+// The read-out as it reads while the shown instant is shifted: "Ortszeit in 3 Std.: Do. 07:40",
+// its details headed by the shown instant in UTC and how to come back, "Angezeigt: Do.
+// 10.12.2026 07:40 UTC, in 3 Std. (J oder Klick: jetzt)". Unshifted, both as they are.
+struct ShiftedReadout
+{
+    QString text;
+    QString details;
+};
+ShiftedReadout shiftedReadout(const Readout &readout, const QDateTime &shown, int shiftHours);
 
 } // namespace orbisco::localtime

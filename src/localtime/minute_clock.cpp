@@ -15,6 +15,30 @@ int msecsToNextMinute(const QDateTime &now)
     return int(kMsecsPerMinute - intoMinute);
 }
 
+std::optional<ClockKey> clockKey(int qtKey, bool shift)
+{
+    const int step = shift ? 24 : 1;
+    switch (qtKey) {
+    case Qt::Key_PageUp:
+        return ClockKey{step, false};
+    case Qt::Key_PageDown:
+        return ClockKey{-step, false};
+    case Qt::Key_J:
+        return ClockKey{0, true};
+    default:
+        return std::nullopt;
+    }
+}
+
+int WheelSteps::hoursFor(int angleDelta, bool shift)
+{
+    constexpr int kNotch = 120;
+    const qint64 total = qint64(m_rest) + angleDelta;
+    const auto notches = int(total / kNotch);
+    m_rest = int(total % kNotch);
+    return notches * (shift ? 24 : 1);
+}
+
 MinuteClock::MinuteClock(Clock clock, QObject *parent)
     : QObject(parent)
     , m_clock(std::move(clock))
@@ -36,9 +60,35 @@ void MinuteClock::start()
 
 void MinuteClock::tick()
 {
-    m_instant = m_clock();
-    m_timer.start(msecsToNextMinute(m_instant));
-    emit ticked(m_instant);
+    m_now = m_clock();
+    m_timer.start(msecsToNextMinute(m_now));
+    emit ticked(instant());
+}
+
+QDateTime MinuteClock::shown(const QDateTime &now) const
+{
+    return m_shift == 0 ? now : now.addSecs(qint64(m_shift) * 3600);
+}
+
+bool MinuteClock::shiftBy(int hours)
+{
+    const qint64 shifted = qint64(m_shift) + hours;
+    if (hours == 0 || shifted > kLongestShift || shifted < -kLongestShift)
+        return false;
+    m_shift = int(shifted);
+    if (m_started)
+        emit ticked(instant());
+    return true;
+}
+
+bool MinuteClock::unshift()
+{
+    if (m_shift == 0)
+        return false;
+    m_shift = 0;
+    if (m_started)
+        emit ticked(instant());
+    return true;
 }
 
 } // namespace orbisco::localtime

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 namespace orbisco::localtime {
 
@@ -12,10 +13,34 @@ namespace orbisco::localtime {
 // due again then, and midnight and daylight saving switches fall on whole minutes.
 int msecsToNextMinute(const QDateTime &now);
 
+// What a key does to the shown instant: Page Up moves it an hour later, Page Down an hour
+// earlier, with Shift a day; J ("jetzt") brings it back to now. Empty for any other key.
+struct ClockKey
+{
+    int hours = 0;
+    bool backToNow = false;
+};
+std::optional<ClockKey> clockKey(int qtKey, bool shift);
+
+// The wheel's turns in hours: a notch (120 eighths of a degree) an hour, up later, down
+// earlier, with Shift a day; a touchpad's small steps add up to notches.
+class WheelSteps
+{
+public:
+    int hoursFor(int angleDelta, bool shift);
+
+private:
+    int m_rest = 0; // eighths of a degree short of a notch
+};
+
 // The window's one clock for what it shows of the time: it wakes once a minute, on the minute.
 // One single-shot timer is aimed at the next minute boundary each time it fires, so midnight and
 // daylight saving switches show at once and a changed clock shows at the next minute, with no
 // polling in between.
+//
+// What it shows can be moved by whole hours, up to a year either way: the shown instant is the
+// real one plus the shift, and it goes on turning with every minute. Whatever follows the clock
+// follows the shown instant.
 class MinuteClock : public QObject
 {
     Q_OBJECT
@@ -31,8 +56,18 @@ public:
     Q_INVOKABLE void start();
     bool isStarted() const { return m_started; }
 
-    // The instant of the last tick; the clock's now before the first.
-    QDateTime instant() const { return m_started ? m_instant : m_clock(); }
+    static constexpr int kLongestShift = 366 * 24; // hours either way
+
+    // The shown instant of the last tick (the real one plus the shift); the clock's now before
+    // the first.
+    QDateTime instant() const { return shown(m_started ? m_now : m_clock()); }
+    // How many hours the shown instant lies after the real one (before it, negative).
+    int shift() const { return m_shift; }
+    // Moves the shown instant by whole hours and tells of it at once, as a tick does; a step
+    // beyond a year either way does nothing. True if it moved.
+    bool shiftBy(int hours);
+    // Back to the real instant; true if it was shifted.
+    bool unshift();
 
     // What the timer runs: a tick at the time now, and the timer aimed at the next minute.
     void tick();
@@ -40,13 +75,17 @@ public:
     int aimedWait() const { return m_started ? m_timer.interval() : -1; }
 
 signals:
+    // The shown instant, at every tick and every change of the shift.
     void ticked(const QDateTime &instant);
 
 private:
     Clock m_clock;
     QTimer m_timer;
+    QDateTime shown(const QDateTime &now) const;
+
     bool m_started = false;
-    QDateTime m_instant;
+    QDateTime m_now; // the real instant of the last tick
+    int m_shift = 0; // hours
 };
 
 } // namespace orbisco::localtime

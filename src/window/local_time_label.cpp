@@ -1,9 +1,11 @@
 #include "window/local_time_label.h"
 
+#include "window/input_codes.h"
 #include "window/look.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QToolTip>
@@ -62,6 +64,20 @@ void LocalTimeLabel::focusInEvent(QFocusEvent *event)
         = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     // Once the focus change is done: Qt hides tool tips while it moves the focus.
     m_afterFocusChange.start();
+}
+
+void LocalTimeLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (clock && moveShownTime(*clock, event->key(), event->modifiers()))
+        return;
+    QLabel::keyPressEvent(event);
+}
+
+void LocalTimeLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (clock && clock->unshift())
+        return;
+    QLabel::mousePressEvent(event);
 }
 
 void LocalTimeLabel::keyReleaseEvent(QKeyEvent *event)

@@ -6,6 +6,8 @@
 // only then, so that they never delay the first sight of the window.
 #pragma once
 
+#include "localtime/minute_clock.h"
+
 #include <QLabel>
 #include <QTimer>
 
@@ -25,12 +27,17 @@ public:
     const QString &fullText() const { return m_fullText; }
 
     std::function<void()> onFirstPaint;
+    // The window's clock, whose shown time the keys move (Page Up, Page Down, J) and a click
+    // brings back to now.
+    localtime::MinuteClock *clock = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void elide();

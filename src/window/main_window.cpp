@@ -238,13 +238,21 @@ void MainWindow::addLocalTime()
     m_localTimeLabel->setFont(withoutFallbacks(toQFont(counter.layout().font)));
     m_localTimeLabel->setGeometry(QRect(topLeft, bottomRight - QPoint(1, 1)));
 
-    connect(&m_localTime, &localtime::LocalTimeReadout::changed, m_localTimeLabel,
-            [this] { m_localTimeLabel->showTime(m_localTime.text(), m_localTime.details()); });
+    // The local time at the shown instant, saying by how much it is shifted: at every change of
+    // the read-out, and at every tick (a shift changes the words of a country with no time).
+    const auto showLocalTime = [this] {
+        const localtime::ShiftedReadout shown
+            = localtime::shiftedReadout(m_localTime.readout(), m_clock.instant(), m_clock.shift());
+        m_localTimeLabel->showTime(shown.text, shown.details);
+    };
+    connect(&m_localTime, &localtime::LocalTimeReadout::changed, m_localTimeLabel, showLocalTime);
+    connect(&m_clock, &localtime::MinuteClock::ticked, m_localTimeLabel, showLocalTime);
+    m_localTimeLabel->clock = &m_clock;
     // The first look into the time-zone database and at the sun waits until the window has been
     // painted, and so does the first search by German name (a query from the command line).
     m_localTimeLabel->onFirstPaint = [this] {
         QMetaObject::invokeMethod(&m_clock, "start", Qt::QueuedConnection);
-        QMetaObject::invokeMethod(this, &MainWindow::suggest, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "suggest", Qt::QueuedConnection);
     };
 }
 

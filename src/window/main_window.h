@@ -58,7 +58,7 @@ private:
     QLabel *addLabel(Label &label);
     void addResultList();
     // Suggestions by German name where the search lists nothing.
-    void suggest();
+    Q_INVOKABLE void suggest();
     void addMap();
     void addLocalTime();
     void addFactChecks(TextBoxWidget *offset, TextBoxWidget *currency);

@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -43,7 +44,7 @@ QRect reachOf(QPointF point)
 
 } // namespace
 
-MapWidget::MapWidget(Form1 &form, const localtime::MinuteClock &clock,
+MapWidget::MapWidget(Form1 &form, localtime::MinuteClock &clock,
                      const localtime::LocalTimeReadout &readout, const map::CountryOnMap &country,
                      QWidget *parent)
     : QLabel(parent)
@@ -338,8 +339,21 @@ void MapWidget::leaveEvent(QEvent *event)
     QLabel::leaveEvent(event);
 }
 
+void MapWidget::wheelEvent(QWheelEvent *event)
+{
+    // Some platforms turn the wheel with Shift into a sideways one.
+    const QPoint delta = event->angleDelta();
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const int hours = m_wheel.hoursFor(delta.y() != 0 ? delta.y() : delta.x(), shift);
+    if (hours != 0)
+        m_clock.shiftBy(hours);
+    event->accept();
+}
+
 void MapWidget::keyPressEvent(QKeyEvent *event)
 {
+    if (moveShownTime(m_clock, event->key(), event->modifiers()))
+        return;
     if (const std::optional<qint16> zone = map::zoneAfterKey(m_focusZone, event->key())) {
         setFocusZone(*zone);
         return;

@@ -7,7 +7,8 @@
 //   and Return press the middle of that column, through the same MouseDown;
 // - the focus column as accessible description ("UTC+5, 8 Länder"), which Qt announces;
 // - night and twilight laid over the picture where the sun is down, renewed with the window's
-//   minute clock;
+//   minute clock, whose shown time Page Up, Page Down and J move with the focus here, and the
+//   wheel with the pointer here;
 // - a dot at the place of each zone of the shown country; the tool tip near a dot starts with
 //   the zone's line from the local-time read-out (its time and the sun there);
 // - the shown country's area lit, under the night's shade, and its outline over it; a ring
@@ -43,7 +44,7 @@ class MapWidget : public QLabel
 public:
     // clock: the window's minute clock, for the time of a column and the sun; readout: the shown
     // country's zones with their places and lines; country: where the shown country lies.
-    MapWidget(Form1 &form, const localtime::MinuteClock &clock,
+    MapWidget(Form1 &form, localtime::MinuteClock &clock,
               const localtime::LocalTimeReadout &readout, const map::CountryOnMap &country,
               QWidget *parent);
 
@@ -64,6 +65,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -89,7 +91,8 @@ private:
     void drawCountryLayers();
 
     Form1 &m_form;
-    const localtime::MinuteClock &m_clock;
+    localtime::MinuteClock &m_clock;
+    localtime::WheelSteps m_wheel;
     const localtime::LocalTimeReadout &m_readout;
     const map::CountryOnMap &m_country;
     QPainterPath m_countryArea;
