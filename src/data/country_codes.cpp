@@ -1,5 +1,6 @@
 #include "data/country_codes.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace orbisco {
@@ -18,6 +19,12 @@ QStringView currentCode(QStringView code)
             return successor;
     }
     return code;
+}
+
+bool isCapitalCode(QStringView text, qsizetype length)
+{
+    return text.size() == length
+        && std::ranges::all_of(text, [](QChar c) { return c >= u'A' && c <= u'Z'; });
 }
 
 } // namespace orbisco

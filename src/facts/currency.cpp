@@ -77,16 +77,9 @@ QString nameOf(const QString &code, const char *language)
     return QString(reinterpret_cast<const QChar *>(name), length);
 }
 
-// A code of `length` capital ASCII letters: an ISO 4217 currency (3), an ISO 3166 region (2).
-bool isCode(QStringView text, qsizetype length)
-{
-    return text.size() == length
-        && std::ranges::all_of(text, [](QChar c) { return c >= u'A' && c <= u'Z'; });
-}
-
 bool isIsoCode(QStringView text)
 {
-    return isCode(text, 3);
+    return isCapitalCode(text, 3);
 }
 
 // The ISO codes named in the parentheses of a text: "(USD, $)" names USD. A parenthesis runs to
@@ -172,7 +165,7 @@ const QList<HistoryEntry> &historyOf(QStringView region)
 QList<Currency> currenciesInUse(QStringView code, QDate date)
 {
     const QStringView region = currentCode(code);
-    if (!date.isValid() || !isCode(region, 2))
+    if (!date.isValid() || !isCapitalCode(region, 2))
         return {};
     // The history's dates are instants; a date counts from its noon, UTC.
     const qint64 at = QDateTime(date, QTime(12, 0), Qt::UTC).toMSecsSinceEpoch();

@@ -5,7 +5,6 @@
 #include <unicode/uloc.h>
 #include <unicode/utypes.h>
 
-#include <algorithm>
 #include <array>
 
 namespace orbisco::facts {
@@ -13,8 +12,7 @@ namespace orbisco::facts {
 QString germanName(QStringView code)
 {
     const QStringView region = currentCode(code);
-    if (region.size() != 2
-        || !std::ranges::all_of(region, [](QChar c) { return c >= u'A' && c <= u'Z'; }))
+    if (!isCapitalCode(region, 2))
         return {};
     const QByteArray locale = "und_" + region.toLatin1();
     std::array<UChar, 128> name{};
