@@ -572,6 +572,78 @@ private slots:
         }
     }
 
+    void theLitCountryStaysUnderTheNight()
+    {
+        // The March equinox at noon UTC: inland Chukotka (67° N, 170° E) near midnight, deep in
+        // the night; twelve hours later in the day. Lit or not, the night's
+        // shade lies over the land: the lit land by night is no brighter than half of it by day.
+        m_now = QDateTime(QDate(2026, 3, 20), QTime(12, 0), Qt::UTC);
+        open(u"russia"_s);
+        const QPoint chukotka = onPicture(67.0, 170.0) + kInside;
+        const double night = luminance(pixel(onScreen(), chukotka));
+        m_now = m_now.addSecs(12 * 3600);
+        m_window->minuteClock().tick();
+        const double day = luminance(pixel(onScreen(), chukotka));
+        QVERIFY2(night <= 0.6 * day, qPrintable(u"night %1, day %2"_s.arg(night).arg(day)));
+    }
+
+    void theNumberBandsStayThePicture()
+    {
+        // The bands of column numbers above and below the map are no part of the Earth: no
+        // country lights them, whatever reaches to the map's edge (Antarctica at the bottom,
+        // Greenland and Russia at the top, Fiji across the side), and no ring lies on them.
+        m_now = QDateTime(QDate(2026, 3, 20), QTime(12, 0), Qt::UTC);
+        open(u"antarctica"_s);
+        const QImage picture = this->picture();
+        for (const QString &country :
+             {u"antarctica"_s, u"greenland"_s, u"russia"_s, u"fiji"_s, u"malta"_s}) {
+            m_form->Text1.setText(country);
+            const QImage drawn = onScreen();
+            // The window ends a few pixels above the map's bottom edge.
+            const int lowest = m_window->height() - map()->y() - kInside.y() - 1;
+            for (const QRect &band : {QRect(0, 0, 615, 14), QRect(0, 14 + 329, 615, 15)}) {
+                for (int y = band.top(); y <= std::min(band.bottom(), lowest); ++y) {
+                    for (int x = band.left(); x <= band.right(); ++x) {
+                        QVERIFY2(
+                            pixel(drawn, QPoint(x, y) + kInside) == pixel(picture, {x, y}),
+                            qPrintable(u"%1 at %2,%3: %4 for %5"_s.arg(country).arg(x).arg(y).arg(
+                                QColor(pixel(drawn, QPoint(x, y) + kInside)).name(),
+                                QColor(pixel(picture, {x, y})).name())));
+                    }
+                }
+            }
+        }
+    }
+
+    void everyDotOfTheLastCountryGoesFromTheScreen()
+    {
+        // Dots far from their country's outline, on islands the outlines leave out or lie far
+        // from: Easter Island (Chile), Kiritimati and Kanton (Kiribati), Chatham (New Zealand),
+        // Pitcairn. After the next country what the screen shows round each is a fresh painting.
+        open(u"japan"_s);
+        if (m_window->devicePixelRatio() != 1.0)
+            QSKIP("only a screen of one pixel a point can be read back as it stands");
+        auto *mapWidget = static_cast<ui::MapWidget *>(map());
+        for (const QString &country :
+             {u"chile"_s, u"kiribati"_s, u"new zealand"_s, u"pitcairn"_s}) {
+            m_form->Text1.setText(country);
+            const std::vector<std::optional<QPointF>> dots = mapWidget->dots();
+            QVERIFY2(dots.size() > 1 || country == u"pitcairn"_s, qPrintable(country));
+            QVERIFY(dots.front());
+            QCOMPARE(QColor(pixel(onScreen(), dots.front()->toPoint())), QColor(Qt::white));
+            m_form->Text1.setText(u"japan"_s);
+            const QImage drawn = onScreen().convertToFormat(QImage::Format_RGB32);
+            const QImage fresh = map()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (const std::optional<QPointF> &dot : dots) {
+                if (!dot)
+                    continue;
+                const QRect around = QRect(dot->toPoint() - QPoint(4, 4), QSize(9, 9));
+                QVERIFY2(area(drawn, around) == area(fresh, around),
+                         qPrintable(u"%1 at %2,%3"_s.arg(country).arg(dot->x()).arg(dot->y())));
+            }
+        }
+    }
+
     void theToolTipNamesTheCountryUnderThePointer()
     {
         m_now = QDateTime(QDate(2026, 3, 20), QTime(12, 0), Qt::UTC);
@@ -587,6 +659,11 @@ private slots:
         QCOMPARE(nameAt(-2.0, 23.0), u"Kongo-Kinshasa (CD)"_s);
         QCOMPARE(nameAt(30.0, -40.0), QString()); // the Atlantic: the column line only
         QVERIFY(toolTipAt(onPicture(30.0, -40.0) + kInside).startsWith(u"UTC-3 · "_s));
+        // Over the bands of numbers, under Antarctica and over Greenland: no country.
+        for (const int y : {2, 14 + 329 + 7}) {
+            const QString tip = toolTipAt(QPoint(onPicture(0, -62.0).x(), y) + kInside);
+            QVERIFY2(tip.startsWith(u"UTC-4 · "_s), qPrintable(tip));
+        }
         // Inside the ring around a small shown country, the country itself.
         m_form->Text1.setText(u"malta"_s);
         const QPoint nearMalta = onPicture(35.9, 14.5) + kInside + QPoint(5, 3);
