@@ -5,12 +5,12 @@
 #include "data/builtin_data.h"
 #include "facts/currency.h"
 #include "facts/german_search.h"
+#include "geo/projection.h"
 #include "localtime/country_time.h"
 #include "localtime/local_time_text.h"
 #include "localtime/zone_directory.h"
 #include "localtime/zone_places.h"
-#include "map/daylight.h"
-#include "map/projection.h"
+#include "sun/daylight.h"
 
 #include <vector>
 
@@ -102,12 +102,12 @@ void germanSuggestion(benchmark::State &state)
 void shadeMap(benchmark::State &state)
 {
     const int ratio = int(state.range(0));
-    const int width = map::kPictureWidth * ratio;
-    const int height = map::kMapBandHeight * ratio;
+    const int width = geo::kPictureWidth * ratio;
+    const int height = geo::kMapBandHeight * ratio;
     std::vector<quint32> pixels(size_t(width) * size_t(height));
     qint64 at = QDateTime::currentMSecsSinceEpoch();
     for (auto _ : state) {
-        map::shadeBand(map::sunAt(at), pixels, width, height, width);
+        sun::shadeBand(sun::sunAt(at), pixels, width, height, width);
         at += 60'000;
         benchmark::DoNotOptimize(pixels.data());
     }

@@ -5,12 +5,12 @@
 #include "data/builtin_data.h"
 #include "data/country_codes.h"
 
+#include "data/utc_offset.h"
 #include "localtime/country_time.h"
 #include "localtime/local_time_readout.h"
 #include "localtime/local_time_text.h"
 #include "localtime/minute_clock.h"
 #include "localtime/zone_directory.h"
-#include "map/utc_offset.h"
 
 #include <gtest/gtest.h>
 
@@ -269,7 +269,6 @@ TEST(LocalTime, FarFromTodayNothingBreaks)
 
 TEST(LocalTime, BuiltInOffsetTexts)
 {
-    using map::offsetSeconds;
     EXPECT_EQ(offsetSeconds(u"+05:45"), 20700);
     EXPECT_EQ(offsetSeconds(u"-03:30"), -12600);
     EXPECT_EQ(offsetSeconds(u"+06"), 21600);

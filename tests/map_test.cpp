@@ -118,13 +118,11 @@ TEST(ZoneNumber, ReadsTheHourFromTheFirstThreeCharacters)
                  {u"--1", std::nullopt},
                  {u"\u0661\u0662", std::nullopt}};
     for (const auto &c : cases)
-        EXPECT_EQ(map::zoneNumber(c.offset), c.zone) << QString::fromUtf16(c.offset).toStdString();
+        EXPECT_EQ(zoneNumber(c.offset), c.zone) << QString::fromUtf16(c.offset).toStdString();
 }
 
 TEST(UtcOffset, WrittenInHoursOrInHoursAndMinutes)
 {
-    using map::OffsetForm;
-    using map::writtenOffset;
     const std::tuple<int, QString, QString> offsets[] = {
         {0, u"±0"_s, u"+00:00"_s},       {3600, u"+1"_s, u"+01:00"_s},
         {-39600, u"-11"_s, u"-11:00"_s}, {20700, u"+5"_s, u"+05:45"_s},

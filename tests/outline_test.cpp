@@ -1,9 +1,9 @@
 // The countries' outlines from the DCW borders: every zone.tab place inside its country, the
 // country under a dozen places, the outlines that show a record, and no answer that is not
 // definite for any place or any stream of numbers.
+#include "geo/country_outlines.h"
+#include "geo/projection.h"
 #include "localtime/zone_places.h"
-#include "map/country_outlines.h"
-#include "map/projection.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <limits>
 
 using namespace orbisco;
-using namespace orbisco::map;
+using namespace orbisco::geo;
 using namespace Qt::StringLiterals;
 
 namespace {

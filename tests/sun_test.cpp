@@ -1,13 +1,13 @@
 // The sun, the map's projection and the zones' places, on a fixed clock. The sun is checked
 // against PyEphem's (tests/data/sun_reference.tsv, made by tools/sun-reference.py), never against
 // its own formulas.
+#include "geo/projection.h"
 #include "localtime/country_time.h"
 #include "localtime/local_time_text.h"
 #include "localtime/zone_directory.h"
 #include "localtime/zone_places.h"
-#include "map/daylight.h"
-#include "map/projection.h"
-#include "map/sun.h"
+#include "sun/daylight.h"
+#include "sun/sun.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,8 @@
 #include <cmath>
 
 using namespace orbisco;
-using namespace orbisco::map;
+using namespace orbisco::geo;
+using namespace orbisco::sun;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -21,7 +21,7 @@ import numpy
 SOURCE = "/usr/share/gmt-dcw/dcw-gmt.nc"
 OUT = pathlib.Path(__file__).resolve().parent.parent / "src/data/country_outlines_data.cpp"
 
-# The map picture's projection (src/map/projection.h): a Miller map of 84° N to 66° S, longitudes
+# The map picture's projection (src/geo/projection.h): a Miller map of 84° N to 66° S, longitudes
 # from -172.5° to 187.5°, here at twice the picture's size.
 WEST = -172.5
 WIDTH = 615 * 2

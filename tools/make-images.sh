@@ -26,7 +26,7 @@ dpi=300    # of the PostScript rendering
 super=4    # drawn at four times the final size
 
 # --- Map layout (final pixels) -------------------------------------------------------------
-# The program places the sun's shade and the zones' dots by the same numbers: src/map/projection.h
+# The program places the sun's shade and the zones' dots by the same numbers: src/geo/projection.h
 # holds them (the picture's size and bands, the latitudes and longitudes of its edges), and a core
 # test (Projection.TheImageGeneratorDrawsWithTheSameNumbers) fails if the two differ.
 width=615       # 24 columns of 25.625 pixels

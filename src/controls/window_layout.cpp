@@ -39,6 +39,13 @@ const std::array<ControlLayout, 19> kControls = {{
     {u"Languages", ComboBox, 8640, 3240, 975, 315, false, u"Languages", 8},
 }};
 
+// What the window adds where the design leaves room: the local time, in the free band under the
+// result list (right of the counter, left of the list's right edge, below the list and above the
+// highest the arrow ever stands), in the counter's font, last in the tab order.
+const std::array<ControlLayout, 1> kAdditions = {{
+    {u"Ortszeit", Label, 1110, 2340, 2625, 255, true, u"", 19, kCounterFont},
+}};
+
 const WindowLayout kWindow{u"Orbisco 1.0", 9510, 8385, {u"Arial", 8, false}};
 
 } // namespace
@@ -53,12 +60,19 @@ std::span<const ControlLayout> controlLayouts()
     return kControls;
 }
 
+std::span<const ControlLayout> additionLayouts()
+{
+    return kAdditions;
+}
+
 const ControlLayout &controlLayout(QStringView name)
 {
-    const auto it = std::ranges::find(kControls, name, &ControlLayout::name);
-    if (it == kControls.end())
-        throw std::out_of_range("the window has no such control");
-    return *it;
+    for (const std::span<const ControlLayout> layouts : {controlLayouts(), additionLayouts()}) {
+        const auto it = std::ranges::find(layouts, name, &ControlLayout::name);
+        if (it != layouts.end())
+            return *it;
+    }
+    throw std::out_of_range("the window has no such control");
 }
 
 } // namespace orbisco::ui

@@ -47,7 +47,10 @@ struct WindowLayout
 
 const WindowLayout &windowLayout();
 std::span<const ControlLayout> controlLayouts();
-// Throws std::out_of_range for a name the window does not have.
+// What the window shows beyond the designed controls, in the room they leave, each with its
+// place, font and tab index like a control's.
+std::span<const ControlLayout> additionLayouts();
+// Either kind, by name. Throws std::out_of_range for a name the window does not have.
 const ControlLayout &controlLayout(QStringView name);
 
 } // namespace orbisco::ui
@@ -58,6 +61,11 @@ namespace orbisco::ui {
 inline int toPixels(double twips)
 {
     return static_cast<int>(twips / kTwipsPerPixel + (twips < 0 ? -0.5 : 0.5));
+}
+// Twips for a position or size in pixels, exactly.
+inline double toTwips(double pixels)
+{
+    return pixels * kTwipsPerPixel;
 }
 
 } // namespace orbisco::ui

@@ -12,7 +12,7 @@ namespace orbisco {
 extern const std::array<QStringView, 243> kCountryIndex;
 extern const std::array<QStringView, 252> kCountryRecords;
 // The countries' outlines from the DCW-GMT borders, made by tools/country-outlines.py: read by
-// map/country_outlines.h, which says how they are laid out.
+// geo/country_outlines.h, which says how they are laid out.
 extern const std::span<const qint16> kCountryOutlines;
 
 } // namespace orbisco

@@ -5,20 +5,40 @@
 
 namespace orbisco {
 
+namespace {
+
+// Codes withdrawn from ISO 3166-1 that the built-in records still use, with what stands for them
+// today, the successor first.
+constexpr QStringView kAntilles[] = {u"CW", u"SX", u"BQ"};
+constexpr QStringView kBritain[] = {u"GB"};
+constexpr QStringView kTimor[] = {u"TL"};
+constexpr QStringView kCongo[] = {u"CD"};
+constexpr std::pair<QStringView, std::span<const QStringView>> kSuccessors[] = {
+    {u"UK", kBritain},
+    {u"TP", kTimor},
+    {u"ZR", kCongo},
+    {u"AN", kAntilles},
+};
+
+} // namespace
+
+QStringView entryCode(QStringView entry)
+{
+    return entry.size() >= 2 ? entry.last(2) : QStringView();
+}
+
+std::span<const QStringView> currentCodes(const QStringView &code)
+{
+    for (const auto &[withdrawn, successors] : kSuccessors) {
+        if (code == withdrawn)
+            return successors;
+    }
+    return {&code, 1};
+}
+
 QStringView currentCode(QStringView code)
 {
-    // Codes withdrawn from ISO 3166-1 that the built-in records still use.
-    static constexpr std::pair<QStringView, QStringView> kSuccessors[] = {
-        {u"UK", u"GB"},
-        {u"TP", u"TL"},
-        {u"ZR", u"CD"},
-        {u"AN", u"CW"},
-    };
-    for (const auto &[withdrawn, successor] : kSuccessors) {
-        if (code == withdrawn)
-            return successor;
-    }
-    return code;
+    return currentCodes(code).front();
 }
 
 bool isCapitalCode(QStringView text, qsizetype length)

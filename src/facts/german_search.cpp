@@ -1,5 +1,6 @@
 #include "facts/german_search.h"
 
+#include "data/country_codes.h"
 #include "facts/region_names.h"
 
 #include <unicode/ucol.h>
@@ -93,10 +94,8 @@ std::vector<Suggestion> GermanSearch::suggest(QStringView query, const QStringLi
     if (U_FAILURE(status) || !search)
         return found;
     for (const QString &entry : entries) {
-        if (entry.size() < 2)
-            continue;
-        const QString code = entry.right(2);
-        const QString &name = nameOf(code);
+        const QString code = entryCode(entry).toString();
+        const QString &name = code.isEmpty() ? code : nameOf(code);
         if (name.isEmpty())
             continue;
         status = U_ZERO_ERROR;

@@ -1,6 +1,6 @@
 #include "localtime/country_time.h"
 
-#include "map/utc_offset.h"
+#include "data/utc_offset.h"
 
 #include <algorithm>
 #include <limits>
@@ -88,7 +88,7 @@ QList<BuiltInOffset> builtInOffsets(QStringView text)
 {
     QList<BuiltInOffset> values;
     for (QStringView end : text.split(QStringLiteral(" - "))) {
-        const std::optional<int> seconds = map::offsetSeconds(end);
+        const std::optional<int> seconds = offsetSeconds(end);
         if (!seconds)
             return {};
         values.append({end, *seconds});
@@ -96,12 +96,12 @@ QList<BuiltInOffset> builtInOffsets(QStringView text)
     return values.size() <= 2 ? values : QList<BuiltInOffset>();
 }
 
-const map::SunEvents &SunDays::on(const QTimeZone &zone, map::GeoPoint place, QDate date)
+const sun::SunEvents &SunDays::on(const QTimeZone &zone, geo::GeoPoint place, QDate date)
 {
     Day &day = m_days[zone.id()];
     if (day.date != date || day.place.latitude != place.latitude
         || day.place.longitude != place.longitude || !day.date.isValid()) {
-        day = {date, place, map::sunEventsOn(place, date, zone)};
+        day = {date, place, sun::sunEventsOn(place, date, zone)};
     }
     return day.events;
 }

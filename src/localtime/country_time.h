@@ -1,7 +1,7 @@
 #pragma once
 
-#include "map/projection.h"
-#include "map/sun.h"
+#include "geo/projection.h"
+#include "sun/sun.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -71,14 +71,14 @@ std::optional<ClockChange> nextChange(const QTimeZone &zone, const QDateTime &in
 class SunDays
 {
 public:
-    const map::SunEvents &on(const QTimeZone &zone, map::GeoPoint place, QDate date);
+    const sun::SunEvents &on(const QTimeZone &zone, geo::GeoPoint place, QDate date);
 
 private:
     struct Day
     {
         QDate date;
-        map::GeoPoint place;
-        map::SunEvents events;
+        geo::GeoPoint place;
+        sun::SunEvents events;
     };
     QHash<QByteArray, Day> m_days;
 };

@@ -1,7 +1,7 @@
 #include "localtime/local_time_text.h"
 
-#include "map/sun.h"
-#include "map/utc_offset.h"
+#include "data/utc_offset.h"
+#include "sun/sun.h"
 
 #include <QLocale>
 
@@ -18,14 +18,14 @@ QLocale german()
 
 // "Tag, Sonnenaufgang 08:05, Sonnenuntergang 15:53": the sun at a place now, and its events on
 // the zone's date there.
-QString sunText(map::GeoPoint place, const ZoneTime &time, const QDateTime &instant,
+QString sunText(geo::GeoPoint place, const ZoneTime &time, const QDateTime &instant,
                 SunDays &sunDays)
 {
     static const QString kStates[]
         = {QStringLiteral("Tag"), QStringLiteral("Dämmerung"), QStringLiteral("Nacht")};
-    const double altitude = map::sunAt(instant.toMSecsSinceEpoch()).altitudeAt(place);
-    QString text = kStates[int(map::dayState(altitude))];
-    const map::SunEvents &events = sunDays.on(time.zone, place, time.local.date());
+    const double altitude = sun::sunAt(instant.toMSecsSinceEpoch()).altitudeAt(place);
+    QString text = kStates[int(sun::dayState(altitude))];
+    const sun::SunEvents &events = sunDays.on(time.zone, place, time.local.date());
     if (!events.valid)
         return text;
     // To the nearest minute.
@@ -61,11 +61,10 @@ QString changeLine(const CountryTime &time, const ZoneTime &line, const QDateTim
         return {};
     // The clock's reading just before the change.
     const QDateTime before = earliest->atUtc.toUTC().addSecs(earliest->offsetBefore);
-    QString text
-        = QStringLiteral("Umstellung am %1 um %2 auf UTC%3")
-              .arg(german().toString(before.date(), QStringLiteral("ddd dd.MM.yyyy")),
-                   before.time().toString(QStringLiteral("HH:mm")),
-                   map::writtenOffset(earliest->offsetAfter, map::OffsetForm::HoursAndMinutes));
+    QString text = QStringLiteral("Umstellung am %1 um %2 auf UTC%3")
+                       .arg(german().toString(before.date(), QStringLiteral("ddd dd.MM.yyyy")),
+                            before.time().toString(QStringLiteral("HH:mm")),
+                            writtenOffset(earliest->offsetAfter, OffsetForm::HoursAndMinutes));
     if (earliest->summerTime)
         text += QStringLiteral(", Sommerzeit");
     if (changing != line.zone.id())
@@ -75,7 +74,7 @@ QString changeLine(const CountryTime &time, const ZoneTime &line, const QDateTim
 
 } // namespace
 
-QString zoneLine(const ZoneTime &time, const std::optional<map::GeoPoint> &place,
+QString zoneLine(const ZoneTime &time, const std::optional<geo::GeoPoint> &place,
                  const QDateTime &instant, SunDays *sunDays)
 {
     QString line = QStringLiteral("%1: %2").arg(QString::fromLatin1(time.zone.id()),
@@ -128,7 +127,7 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
     SunDays once;
     SunDays &days = sunDays ? *sunDays : once;
     for (const ZoneTime &zone : time.zones) {
-        const std::optional<map::GeoPoint> place = places.place(zone.zone.id());
+        const std::optional<geo::GeoPoint> place = places.place(zone.zone.id());
         if (place)
             readout.spots.push_back(
                 {zone.zone.id(), *place, zoneLine(zone, place, instant, &days)});
@@ -136,8 +135,7 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
     QStringList lines;
     QStringList inUse;
     for (const ZoneTime &zone : time.offsets) {
-        const QString offset
-            = map::writtenOffset(zone.offsetSeconds, map::OffsetForm::HoursAndMinutes);
+        const QString offset = writtenOffset(zone.offsetSeconds, OffsetForm::HoursAndMinutes);
         inUse.append(offset);
         const auto spot = std::ranges::find(readout.spots, zone.zone.id(), &Readout::Spot::zoneId);
         lines.append(

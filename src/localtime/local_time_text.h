@@ -1,8 +1,8 @@
 #pragma once
 
+#include "geo/projection.h"
 #include "localtime/country_time.h"
 #include "localtime/zone_places.h"
-#include "map/projection.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -21,7 +21,7 @@ namespace orbisco::localtime {
 // "Europe/Berlin: Mi. 15:37, Tag, Sonnenaufgang 08:05, Sonnenuntergang 15:53" ("Sommerzeit"
 // right after the time where it applies); without a place, only the zone and its time. The sun's
 // events are those of the zone's own date; sunDays keeps them, or they are computed afresh.
-QString zoneLine(const ZoneTime &time, const std::optional<map::GeoPoint> &place,
+QString zoneLine(const ZoneTime &time, const std::optional<geo::GeoPoint> &place,
                  const QDateTime &instant, SunDays *sunDays = nullptr);
 
 // What the local-time read-out shows for the country the details panel shows.
@@ -45,7 +45,7 @@ struct Readout
     struct Spot
     {
         QByteArray zoneId;
-        map::GeoPoint place;
+        geo::GeoPoint place;
         QString line;
     };
     std::vector<Spot> spots;

@@ -39,7 +39,7 @@ std::optional<double> angle(QByteArrayView text, int degreeDigits, double larges
 
 } // namespace
 
-std::optional<map::GeoPoint> iso6709Place(QByteArrayView text)
+std::optional<geo::GeoPoint> iso6709Place(QByteArrayView text)
 {
     // The longitude starts at the second sign.
     qsizetype split = -1;
@@ -55,7 +55,7 @@ std::optional<map::GeoPoint> iso6709Place(QByteArrayView text)
     const std::optional<double> longitude = angle(text.sliced(split), 3, 180.0);
     if (!latitude || !longitude || text.first(split).size() + 1 != text.sliced(split).size())
         return std::nullopt; // both with seconds or both without
-    return map::GeoPoint{*latitude, *longitude};
+    return geo::GeoPoint{*latitude, *longitude};
 }
 
 QString systemZoneFolder()
@@ -93,7 +93,7 @@ ZonePlaces ZonePlaces::fromText(QByteArrayView text)
         if (id.isEmpty())
             continue;
         places.m_zones.append({{line[0], line[1]}, id});
-        const std::optional<map::GeoPoint> place
+        const std::optional<geo::GeoPoint> place
             = iso6709Place(line.sliced(afterCode + 1, afterPlace - afterCode - 1));
         if (place)
             places.m_places.insert(id, *place);
@@ -126,7 +126,7 @@ QList<QByteArray> ZonePlaces::zonesOf(QByteArrayView code) const
     return zones;
 }
 
-std::optional<map::GeoPoint> ZonePlaces::place(const QByteArray &zoneId) const
+std::optional<geo::GeoPoint> ZonePlaces::place(const QByteArray &zoneId) const
 {
     const auto found = m_places.constFind(zoneId);
     if (found == m_places.cend())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/projection.h"
+#include "geo/projection.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -17,7 +17,7 @@ namespace orbisco::localtime {
 // A place written as in ISO 6709, the way the time-zone database writes them: "+5230+01322"
 // (±DDMM±DDDMM) or "-720041+0023206" (±DDMMSS±DDDMMSS), minutes and seconds sexagesimal. Empty
 // for anything else, or for a place off the Earth.
-std::optional<map::GeoPoint> iso6709Place(QByteArrayView text);
+std::optional<geo::GeoPoint> iso6709Place(QByteArrayView text);
 
 // The folder of the system's time-zone database, where Qt 6.4 reads it: /usr/share/zoneinfo, or
 // /usr/lib/zoneinfo where only that one exists.
@@ -42,14 +42,14 @@ public:
     static ZonePlaces fromFile(const QString &path);
 
     // The place of a zone; empty when zone.tab has none.
-    std::optional<map::GeoPoint> place(const QByteArray &zoneId) const;
+    std::optional<geo::GeoPoint> place(const QByteArray &zoneId) const;
     qsizetype size() const { return m_places.size(); }
     // The zones filed under a two-letter code, sorted by id; a zone counts even where its place
     // is malformed.
     QList<QByteArray> zonesOf(QByteArrayView code) const;
 
 private:
-    QHash<QByteArray, map::GeoPoint> m_places;
+    QHash<QByteArray, geo::GeoPoint> m_places;
     // Each line's code and zone, as they stand: a country's zones are asked for a few times,
     // once each, while the file is read at every start.
     QList<std::pair<std::array<char, 2>, QByteArray>> m_zones;

@@ -1,6 +1,6 @@
 #include "map/column_info.h"
 
-#include "map/utc_offset.h"
+#include "data/utc_offset.h"
 #include "map/zone_geometry.h"
 
 #include <QtGlobal>

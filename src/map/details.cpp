@@ -1,23 +1,22 @@
 #include "app/form1.h"
 
 #include "controls/checked.h"
+#include "data/country_codes.h"
 #include "map/zone_geometry.h"
 
 namespace orbisco {
 
 namespace {
-// Only rows 0..251 are looked up, the rows the built-in records fill.
+// The look-up reads rows 0..251, exactly the rows the 252 built-in records fill: a record added
+// after them (the table has 261 rows, Form1::kTableRows) is stored but never shown. A press on
+// the map scans two rows more (zone_listing.cpp); both bounds are fixed, not the record count.
 constexpr int kLookupRows = 252;
 } // namespace
 
 void Form1::List1_Click() noexcept
 {
     QString code;
-    skipOnError([&] {
-        const QString &entry = List1.List(List1.ListIndex());
-        if (entry.size() >= 2)
-            code = entry.right(2);
-    });
+    skipOnError([&] { code = entryCode(List1.List(List1.ListIndex())).toString(); });
     ShowCountry(code);
 }
 
@@ -47,7 +46,7 @@ void Form1::showRecord(const Row &row) noexcept
     // The marker shows only over the country's own column. An offset that is empty, that does
     // not begin with a number, or whose zone the map has no column for, hides it.
     bool marked = false;
-    const std::optional<qint16> zone = map::zoneNumber(Text2.Text());
+    const std::optional<qint16> zone = zoneNumber(Text2.Text());
     if (zone && map::hasColumn(*zone)) {
         skipOnError([&] {
             SetZeitZone(*zone);

@@ -37,8 +37,7 @@ PixelSpan columnPixels(qint16 zone, qint16 columnWidth, int pixels)
         int high = pixels;
         while (low < high) {
             const int middle = low + (high - low) / 2;
-            const std::optional<qint16> pressed
-                = zoneAt(float(middle * ui::kTwipsPerPixel), columnWidth);
+            const std::optional<qint16> pressed = zoneAt(float(ui::toTwips(middle)), columnWidth);
             if (!pressed || *pressed >= from)
                 high = middle;
             else

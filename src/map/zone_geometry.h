@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/utc_offset.h"
+#include "data/utc_offset.h"
 
 #include <QStringView>
 

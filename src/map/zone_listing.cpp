@@ -7,7 +7,10 @@
 namespace orbisco {
 
 namespace {
-// Rows 0..253 are scanned; the rows after the built-in records are empty and so skipped.
+// A press scans rows 0..253: the 252 rows of the built-in records and two rows after them, which
+// hold nothing unless a record was added, and are then listed though the look-up of the details
+// panel (details.cpp, 252 rows) never shows them. The table's last seven rows (of 261) are never
+// scanned. Both bounds are fixed, not the record count.
 constexpr int kScanRows = 254;
 } // namespace
 
@@ -36,7 +39,7 @@ QStringList Form1::zoneCodes(qint16 zone) const
     QStringList codes;
     for (int r = 0; r < kScanRows; ++r) {
         const Row &row = DataTable[r];
-        if (row[1].isEmpty() || map::zoneNumber(row[1]) != zone || row[0].isEmpty())
+        if (row[1].isEmpty() || zoneNumber(row[1]) != zone || row[0].isEmpty())
             continue;
         codes.append(row[0]);
     }

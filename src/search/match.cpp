@@ -1,5 +1,7 @@
 #include "search/match.h"
 
+#include "data/country_codes.h"
+
 #include <algorithm>
 
 namespace orbisco::search {
@@ -26,8 +28,10 @@ QStringView upperCased(const QString &entry, QString &buffer)
 
 bool matchesQuery(const QString &entry, const QString &upperQuery, QString &buffer)
 {
-    if (upperQuery.size() <= 2)
-        return entry.size() >= 2 && QStringView(entry).last(2).contains(upperQuery);
+    if (upperQuery.size() <= 2) {
+        const QStringView code = entryCode(entry);
+        return !code.isEmpty() && code.contains(upperQuery);
+    }
     return upperCased(entry, buffer).contains(upperQuery);
 }
 

@@ -67,6 +67,12 @@ void place(QWidget *widget, const Control &control, QPoint offset)
                         toPixels(control.Width()), toPixels(control.Height()));
 }
 
+void place(QWidget *widget, const ControlLayout &layout)
+{
+    widget->setGeometry(toPixels(layout.left), toPixels(layout.top), toPixels(layout.width),
+                        toPixels(layout.height));
+}
+
 QPixmap pixmapFor(const QWidget *widget, const QString &path)
 {
     if (widget->devicePixelRatio() > 1.0) {

@@ -24,6 +24,8 @@ QFont withoutFallbacks(QFont font);
 void applyLook(QWidget *widget, const ControlLayout &layout);
 // Puts the widget where the control stands now, offset by the inside of its container.
 void place(QWidget *widget, const Control &control, QPoint offset = {});
+// Puts the widget where the window description places an addition of the window.
+void place(QWidget *widget, const ControlLayout &layout);
 // The packed picture (window/packed_image.h) for the widget's screen: on a screen of twice the
 // density or more, its 2x pack, drawn sharp at the same logical size.
 QPixmap pixmapFor(const QWidget *widget, const QString &path);

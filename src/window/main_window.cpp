@@ -209,13 +209,15 @@ void MainWindow::addMap()
     auto *bar = new ZoneBarWidget(m_map);
     applyLook(bar, m_form.Line1.layout());
 
-    const QPoint inside = m_map->contentsRect().topLeft();
     const std::pair<QWidget *, PictureBox *> markers[]
         = {{arrow, &m_form.Picture2}, {bar, &m_form.Line1}};
     for (const auto &marker : markers) {
         QWidget *widget = marker.first;
         PictureBox *model = marker.second;
-        const QPoint offset = widget == bar ? inside : QPoint();
+        // Inside its container, a picture box, from the picture's corner inside its frame.
+        const QPoint offset = model->layout().container.isEmpty()
+            ? QPoint()
+            : findChild<QFrame *>(model->layout().container.toString())->contentsRect().topLeft();
         place(widget, *model, offset);
         widget->setVisible(model->Visible());
         connect(model, &Control::leftChanged, widget,
@@ -227,16 +229,11 @@ void MainWindow::addMap()
 
 void MainWindow::addLocalTime()
 {
-    // The free band under the result list: right of the counter, left of the list's right edge,
-    // below the list and above the highest the arrow ever stands.
-    const Control &list = m_form.List1;
-    const Control &counter = m_form.CounterLabel;
-    const QPoint topLeft(toPixels(counter.Left() + counter.Width()),
-                         toPixels(list.Top() + list.Height()));
-    const QPoint bottomRight(toPixels(list.Left() + list.Width()), toPixels(m_form.Picture2.Top()));
     m_localTimeLabel = new LocalTimeLabel(this);
-    m_localTimeLabel->setFont(withoutFallbacks(toQFont(counter.layout().font)));
-    m_localTimeLabel->setGeometry(QRect(topLeft, bottomRight - QPoint(1, 1)));
+    const ControlLayout &layout = controlLayout(u"Ortszeit");
+    applyLook(m_localTimeLabel, layout);
+    m_localTimeLabel->setFont(withoutFallbacks(m_localTimeLabel->font()));
+    place(m_localTimeLabel, layout);
 
     // The local time at the shown instant, saying by how much it is shifted: at every change of
     // the read-out, and at every tick (a shift changes the words of a country with no time).
@@ -280,9 +277,7 @@ void MainWindow::setTabOrder()
     // Keyboard order follows the tab indices; labels and hidden controls take no focus.
     std::vector<std::pair<int, QWidget *>> order;
     for (QWidget *widget : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (widget == m_localTimeLabel)
-            order.emplace_back(std::numeric_limits<int>::max(), widget); // an addition: last
-        else if (widget->focusPolicy() & Qt::TabFocus)
+        if (widget->focusPolicy() & Qt::TabFocus)
             order.emplace_back(controlLayout(widget->objectName()).tabIndex, widget);
     }
     std::ranges::sort(order, {}, &std::pair<int, QWidget *>::first);

@@ -8,9 +8,9 @@
 
 #include "facts/currency_readout.h"
 #include "facts/german_search.h"
+#include "geo/country_on_map.h"
 #include "localtime/local_time_readout.h"
 #include "localtime/minute_clock.h"
-#include "map/country_on_map.h"
 
 #include <QWidget>
 
@@ -43,7 +43,7 @@ public:
 
     const localtime::LocalTimeReadout &localTime() const { return m_localTime; }
     // Where the shown country lies on the map.
-    map::CountryOnMap &countryOnMap() { return m_countryOnMap; }
+    geo::CountryOnMap &countryOnMap() { return m_countryOnMap; }
     // What the local time, the map's shading and its tool tips follow.
     localtime::MinuteClock &minuteClock() { return m_clock; }
 
@@ -70,7 +70,7 @@ private:
     localtime::MinuteClock m_clock;
     localtime::LocalTimeReadout m_localTime;
     facts::CurrencyReadout m_currency;
-    map::CountryOnMap m_countryOnMap;
+    geo::CountryOnMap m_countryOnMap;
     facts::GermanSearch m_germanSearch;
     QStringList m_index; // the country index, as the search reads it; taken at the first search
     LocalTimeLabel *m_localTimeLabel = nullptr;

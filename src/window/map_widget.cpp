@@ -4,10 +4,10 @@
 #include "controls/event_codes.h"
 #include "controls/window_layout.h"
 #include "facts/region_names.h"
+#include "geo/country_outlines.h"
+#include "geo/projection.h"
 #include "map/column_info.h"
-#include "map/country_outlines.h"
-#include "map/daylight.h"
-#include "map/projection.h"
+#include "sun/daylight.h"
 #include "window/input_codes.h"
 #include "window/look.h"
 
@@ -45,7 +45,7 @@ QRect reachOf(QPointF point)
 } // namespace
 
 MapWidget::MapWidget(Form1 &form, localtime::MinuteClock &clock,
-                     const localtime::LocalTimeReadout &readout, const map::CountryOnMap &country,
+                     const localtime::LocalTimeReadout &readout, const geo::CountryOnMap &country,
                      QWidget *parent)
     : QLabel(parent)
     , m_form(form)
@@ -57,7 +57,7 @@ MapWidget::MapWidget(Form1 &form, localtime::MinuteClock &clock,
     // Nothing of the sun or the zones before the clock starts, after the first paint.
     connect(&clock, &localtime::MinuteClock::ticked, this, &MapWidget::shadeFor);
     connect(&readout, &localtime::LocalTimeReadout::changed, this, &MapWidget::placeDots);
-    connect(&country, &map::CountryOnMap::changed, this, &MapWidget::outlineCountry);
+    connect(&country, &geo::CountryOnMap::changed, this, &MapWidget::outlineCountry);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -75,8 +75,8 @@ QRect MapWidget::bandRect() const
 {
     // Whole pixels, so that the shade is drawn unscaled, pixel on pixel.
     const QRectF picture = pictureRect();
-    const int top = qRound(picture.top() + picture.height() * map::kBandTop);
-    const int bottom = qRound(picture.top() + picture.height() * map::kBandBottom);
+    const int top = qRound(picture.top() + picture.height() * geo::kBandTop);
+    const int bottom = qRound(picture.top() + picture.height() * geo::kBandBottom);
     return QRect(qRound(picture.left()), top, qRound(picture.width()), bottom - top);
 }
 
@@ -90,7 +90,7 @@ void MapWidget::shadeFor(const QDateTime &instant)
     } else {
         // Black of the shade's opacity, in the format the screen blends fastest.
         m_shade = QImage(size, QImage::Format_ARGB32_Premultiplied);
-        map::shadeBand(map::sunAt(instant.toMSecsSinceEpoch()),
+        sun::shadeBand(sun::sunAt(instant.toMSecsSinceEpoch()),
                        std::span<quint32>(reinterpret_cast<quint32 *>(m_shade.bits()),
                                           size_t(m_shade.sizeInBytes()) / sizeof(quint32)),
                        size.width(), size.height(),
@@ -113,7 +113,7 @@ void MapWidget::placeDots()
     const QRectF picture = pictureRect();
     for (const localtime::Readout::Spot &spot : m_readout.spots()) {
         // A place off the map keeps its slot, empty, so that dots and spots stay in step.
-        const std::optional<map::PicturePoint> at = map::picturePoint(spot.place);
+        const std::optional<geo::PicturePoint> at = geo::picturePoint(spot.place);
         m_dots.push_back(at ? std::optional(QPointF(picture.left() + at->x * picture.width(),
                                                     picture.top() + at->y * picture.height()))
                             : std::nullopt);
@@ -133,14 +133,14 @@ void MapWidget::outlineCountry()
         return rect.adjusted(-reach, -reach, reach, reach).toAlignedRect();
     };
     const QRectF picture = pictureRect();
-    const auto onWidget = [&picture](map::PicturePoint point) {
+    const auto onWidget = [&picture](geo::PicturePoint point) {
         return QPointF(picture.left() + point.x * picture.width(),
                        picture.top() + point.y * picture.height());
     };
-    for (const std::vector<map::PicturePoint> &ring : m_country.rings()) {
+    for (const std::vector<geo::PicturePoint> &ring : m_country.rings()) {
         QPolygonF polygon;
         polygon.reserve(qsizetype(ring.size()) + 1);
-        for (const map::PicturePoint &point : ring)
+        for (const geo::PicturePoint &point : ring)
             polygon.append(onWidget(point));
         polygon.append(polygon.front());
         m_countryArea.addPolygon(polygon);
@@ -186,10 +186,10 @@ QString MapWidget::countryNameAt(QPointF position) const
         code = m_country.markedCode();
     } else if (bandRect().contains(position.toPoint())) {
         const QRectF picture = pictureRect();
-        const map::GeoPoint place
-            = map::geoPoint({(position.x() - picture.left()) / picture.width(),
+        const geo::GeoPoint place
+            = geo::geoPoint({(position.x() - picture.left()) / picture.width(),
                              (position.y() - picture.top()) / picture.height()});
-        if (const map::CountryOutline *country = map::CountryOutlines::builtIn().at(place))
+        if (const geo::CountryOutline *country = geo::CountryOutlines::builtIn().at(place))
             code = country->code;
     }
     if (code.isEmpty())

@@ -17,9 +17,9 @@
 // place lies on the picture, the core decides.
 #pragma once
 
+#include "geo/country_on_map.h"
 #include "localtime/local_time_readout.h"
 #include "localtime/minute_clock.h"
-#include "map/country_on_map.h"
 #include "map/zone_geometry.h"
 
 #include <QImage>
@@ -45,7 +45,7 @@ public:
     // clock: the window's minute clock, for the time of a column and the sun; readout: the shown
     // country's zones with their places and lines; country: where the shown country lies.
     MapWidget(Form1 &form, localtime::MinuteClock &clock,
-              const localtime::LocalTimeReadout &readout, const map::CountryOnMap &country,
+              const localtime::LocalTimeReadout &readout, const geo::CountryOnMap &country,
               QWidget *parent);
 
     // The picture's rectangle in the widget, and the map band's within it.
@@ -94,7 +94,7 @@ private:
     localtime::MinuteClock &m_clock;
     localtime::WheelSteps m_wheel;
     const localtime::LocalTimeReadout &m_readout;
-    const map::CountryOnMap &m_country;
+    const geo::CountryOnMap &m_country;
     QPainterPath m_countryArea;
     std::optional<QPointF> m_marker;
     QRegion m_countryRegion; // what the area, its outline and its ring cover on the band

@@ -1,5 +1,6 @@
 #include "window/result_list_widget.h"
 
+#include "data/country_codes.h"
 #include "facts/region_names.h"
 
 #include <QHelpEvent>
@@ -57,7 +58,7 @@ bool ResultListWidget::viewportEvent(QEvent *event)
         return QListWidget::viewportEvent(event);
     const auto *help = static_cast<QHelpEvent *>(event);
     const QListWidgetItem *entry = itemAt(help->pos());
-    const QString name = entry ? facts::germanName(entry->text().right(2)) : QString();
+    const QString name = entry ? facts::germanName(entryCode(entry->text())) : QString();
     if (name.isEmpty())
         QToolTip::hideText();
     else

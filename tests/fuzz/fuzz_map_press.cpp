@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         bool found = false;
         for (int row = 0; row < 252 && !found; ++row) {
             if (Form1Probe::cell(*form, row, 0) == entry.right(2)) {
-                FUZZ_CHECK(map::zoneNumber(Form1Probe::cell(*form, row, 1)) == zone);
+                FUZZ_CHECK(zoneNumber(Form1Probe::cell(*form, row, 1)) == zone);
                 found = true;
             }
         }

@@ -3,7 +3,7 @@
 // names holds it.
 #include "fuzz_support.h"
 
-#include "map/country_outlines.h"
+#include "geo/country_outlines.h"
 
 #include <cmath>
 #include <vector>
@@ -15,30 +15,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size < 16)
         return 0;
     // A place, any two doubles (not a number, infinite, anywhere), then the stream.
-    map::GeoPoint place;
+    geo::GeoPoint place;
     std::memcpy(&place.latitude, data, sizeof(double));
     std::memcpy(&place.longitude, data + 8, sizeof(double));
     std::vector<qint16> stream((size - 16) / 2);
     if (!stream.empty())
         std::memcpy(stream.data(), data + 16, stream.size() * 2);
 
-    const map::CountryOutlines read(stream);
-    for (const map::CountryOutlines *outlines : {&map::CountryOutlines::builtIn(), &read}) {
-        const map::CountryOutline *found = outlines->at(place);
+    const geo::CountryOutlines read(stream);
+    for (const geo::CountryOutlines *outlines : {&geo::CountryOutlines::builtIn(), &read}) {
+        const geo::CountryOutline *found = outlines->at(place);
         FUZZ_CHECK(outlines->at(place) == found);
         if (found) {
             FUZZ_CHECK(found->contains(place));
             FUZZ_CHECK(std::abs(place.latitude) <= 90.0);
         }
-        for (const map::CountryOutline *outline : outlines->all()) {
-            const map::CountryOutline &each = *outline;
+        for (const geo::CountryOutline *outline : outlines->all()) {
+            const geo::CountryOutline &each = *outline;
             FUZZ_CHECK(each.code.size() == 2 && !each.rings.empty());
             FUZZ_CHECK(std::isfinite(each.area) && each.area >= 0);
             FUZZ_CHECK(std::isfinite(each.centre.x) && each.centre.x >= 0 && each.centre.x < 1);
-            for (const map::OutlineRing &ring : each.rings) {
+            for (const geo::OutlineRing &ring : each.rings) {
                 FUZZ_CHECK(ring.points.size() >= 3);
                 FUZZ_CHECK(ring.onPicture.size() == ring.points.size());
-                for (const map::PicturePoint &point : ring.onPicture)
+                for (const geo::PicturePoint &point : ring.onPicture)
                     FUZZ_CHECK(std::isfinite(point.x) && std::isfinite(point.y));
             }
         }

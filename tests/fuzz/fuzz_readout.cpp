@@ -2,11 +2,11 @@
 // instant: what it shows is well formed, and the minute's timer always waits 1 to 60,000 ms.
 #include "fuzz_support.h"
 
+#include "data/utc_offset.h"
 #include "localtime/country_time.h"
 #include "localtime/local_time_text.h"
 #include "localtime/minute_clock.h"
 #include "localtime/zone_directory.h"
-#include "map/utc_offset.h"
 
 using namespace orbisco;
 
@@ -45,15 +45,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(wait >= 1 && wait <= 60'000);
     FUZZ_CHECK((at + wait) % 60'000 == 0);
 
-    const std::optional<int> seconds = map::offsetSeconds(builtIn);
+    const std::optional<int> seconds = offsetSeconds(builtIn);
     if (seconds) {
         FUZZ_CHECK(std::abs(*seconds) < 100 * 3600);
-        FUZZ_CHECK(map::writtenOffset(*seconds, map::OffsetForm::HoursAndMinutes).size() == 6);
+        FUZZ_CHECK(writtenOffset(*seconds, OffsetForm::HoursAndMinutes).size() == 6);
     }
     const QList<localtime::BuiltInOffset> values = localtime::builtInOffsets(builtIn);
     FUZZ_CHECK(values.size() <= 2);
     for (const localtime::BuiltInOffset &value : values)
-        FUZZ_CHECK(map::offsetSeconds(value.written) == value.seconds);
+        FUZZ_CHECK(offsetSeconds(value.written) == value.seconds);
 
     const localtime::Readout readout
         = localtime::readoutAt(u"XX"_qs, builtIn, zones, instant, places());

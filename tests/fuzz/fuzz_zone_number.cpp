@@ -8,9 +8,9 @@ using namespace orbisco;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString offset = fuzz::utf16(data, size);
-    const std::optional<qint16> zone = map::zoneNumber(offset);
+    const std::optional<qint16> zone = zoneNumber(offset);
     const QString head = offset.left(3);
-    FUZZ_CHECK(zone == map::zoneNumber(head)); // nothing after the third character counts
+    FUZZ_CHECK(zone == zoneNumber(head)); // nothing after the third character counts
     if (zone) {
         FUZZ_CHECK(*zone >= -99 && *zone <= 999);
         bool ok = false;

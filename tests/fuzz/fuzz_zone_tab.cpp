@@ -3,9 +3,9 @@
 // fall on their date.
 #include "fuzz_support.h"
 
+#include "geo/projection.h"
 #include "localtime/zone_places.h"
-#include "map/projection.h"
-#include "map/sun.h"
+#include "sun/sun.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(places.size() <= bytes.count('\n') + 1);
     const QString text = QString::fromLatin1(bytes);
 
-    const map::SunPosition sun = map::sunAt(at);
+    const sun::SunPosition sun = sun::sunAt(at);
     const QDate date = QDateTime::fromMSecsSinceEpoch(at, Qt::UTC).date();
     for (const QString &line : text.split(u'\n')) {
         const QStringList fields = line.split(u'\t');
@@ -33,16 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // Every zone with a place is filed under its line's country, and the list is sorted.
         const QList<QByteArray> zones = places.zonesOf(fields[0].toLatin1());
         FUZZ_CHECK(std::ranges::is_sorted(zones));
-        const std::optional<map::GeoPoint> place = places.place(fields[2].toLatin1());
+        const std::optional<geo::GeoPoint> place = places.place(fields[2].toLatin1());
         if (place && fields[0].size() == 2 && !line.startsWith(u'#'))
             FUZZ_CHECK(zones.contains(fields[2].toLatin1()));
         if (!place)
             continue;
         FUZZ_CHECK(std::abs(place->latitude) <= 90 && std::abs(place->longitude) <= 180);
-        if (const std::optional<map::PicturePoint> point = map::picturePoint(*place))
+        if (const std::optional<geo::PicturePoint> point = geo::picturePoint(*place))
             FUZZ_CHECK(point->x >= 0 && point->x < 1 && point->y >= 0 && point->y <= 1);
         FUZZ_CHECK(std::isfinite(sun.altitudeAt(*place)));
-        const map::SunEvents events = map::sunEventsOn(*place, date, QTimeZone::utc());
+        const sun::SunEvents events = sun::sunEventsOn(*place, date, QTimeZone::utc());
         for (const std::optional<QDateTime> &event : {events.sunrise, events.sunset})
             FUZZ_CHECK(!event || event->date() == date);
     }

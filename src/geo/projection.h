@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace orbisco::map {
+namespace orbisco::geo {
 
 // A place on the Earth, in degrees: latitude north positive, longitude east positive.
 struct GeoPoint
@@ -54,4 +54,4 @@ GeoPoint geoPoint(PicturePoint point);
 double longitudeAt(double x);
 double latitudeAtBand(double bandFraction);
 
-} // namespace orbisco::map
+} // namespace orbisco::geo

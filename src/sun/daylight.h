@@ -1,12 +1,12 @@
 #pragma once
 
-#include "map/sun.h"
+#include "sun/sun.h"
 
 #include <QtGlobal>
 
 #include <span>
 
-namespace orbisco::map {
+namespace orbisco::sun {
 
 // How dark the map is drawn where the sun is down: the opacity (0 to 255) of black laid over the
 // picture. None where the sun's centre is above the horizon altitude; at night, more than 18°
@@ -22,4 +22,4 @@ int shadeOpacity(double sunAltitude);
 void shadeBand(const SunPosition &sun, std::span<quint32> pixels, int width, int height,
                qsizetype stride);
 
-} // namespace orbisco::map
+} // namespace orbisco::sun

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace orbisco::map {
+namespace orbisco {
 
 // UTC offsets as the built-in records and the program write them: one reader of their digits
 // and one writer.
@@ -24,4 +24,4 @@ std::optional<int> offsetSeconds(QStringView text);
 enum class OffsetForm { Hours, HoursAndMinutes };
 QString writtenOffset(int seconds, OffsetForm form);
 
-} // namespace orbisco::map
+} // namespace orbisco

@@ -1,12 +1,12 @@
-#include "map/projection.h"
+#include "geo/projection.h"
 
-#include "map/degrees.h"
+#include "geo/degrees.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-namespace orbisco::map {
+namespace orbisco::geo {
 
 namespace {
 
@@ -66,4 +66,4 @@ GeoPoint geoPoint(PicturePoint point)
     return {latitudeAtBand((point.y - kBandTop) / (kBandBottom - kBandTop)), longitudeAt(point.x)};
 }
 
-} // namespace orbisco::map
+} // namespace orbisco::geo

@@ -1,4 +1,4 @@
-#include "map/country_outlines.h"
+#include "geo/country_outlines.h"
 
 #include "data/builtin_data.h"
 #include "data/country_codes.h"
@@ -8,7 +8,7 @@
 #include <limits>
 #include <utility>
 
-namespace orbisco::map {
+namespace orbisco::geo {
 
 namespace {
 
@@ -74,11 +74,6 @@ bool ringContains(const OutlineRing &ring, GeoPoint place)
     return inside;
 }
 
-bool isCapital(qint16 letter)
-{
-    return letter >= 'A' && letter <= 'Z';
-}
-
 // The country's area and centre, from its rings.
 void measure(CountryOutline &country)
 {
@@ -139,7 +134,10 @@ CountryOutlines::CountryOutlines(std::span<const qint16> stream)
     };
     while (at < stream.size()) {
         const std::span<const qint16> head = take(3);
-        if (head.empty() || !isCapital(head[0]) || !isCapital(head[1]) || head[2] <= 0)
+        if (head.empty() || head[2] <= 0)
+            break;
+        const QChar letters[] = {QChar(char16_t(head[0])), QChar(char16_t(head[1]))};
+        if (!isCapitalCode(QStringView(letters, 2), 2))
             break;
         const size_t first = at;
         bool whole = true;
@@ -154,7 +152,6 @@ CountryOutlines::CountryOutlines(std::span<const qint16> stream)
         }
         if (!whole)
             break;
-        const QChar letters[] = {QChar(head[0]), QChar(head[1])};
         m_entries.push_back({QString(letters, 2), stream.subspan(first, at - first), head[2]});
     }
     m_read.resize(m_entries.size());
@@ -212,13 +209,7 @@ std::vector<const CountryOutline *> CountryOutlines::all() const
 std::vector<const CountryOutline *> CountryOutlines::of(QStringView recordCode) const
 {
     std::vector<const CountryOutline *> outlines;
-    // The Netherlands Antilles' islands have codes of their own today.
-    static constexpr QStringView kAntilles[] = {u"CW", u"SX", u"BQ"};
-    const QStringView current = currentCode(recordCode);
-    const std::span<const QStringView> codes = recordCode == u"AN"
-        ? std::span<const QStringView>(kAntilles)
-        : std::span<const QStringView>(&current, 1);
-    for (const QStringView code : codes) {
+    for (const QStringView code : currentCodes(recordCode)) {
         if (const CountryOutline *outline = find(code))
             outlines.push_back(outline);
     }
@@ -247,4 +238,4 @@ std::vector<PicturePoint> pictureRing(const std::vector<GeoPoint> &points)
     return onPicture;
 }
 
-} // namespace orbisco::map
+} // namespace orbisco::geo

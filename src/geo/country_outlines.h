@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/projection.h"
+#include "geo/projection.h"
 
 #include <QString>
 #include <QStringView>
@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-namespace orbisco::map {
+namespace orbisco::geo {
 
 // The countries' outlines, from the DCW-GMT borders (data/builtin_data.h), in latitudes and
 // longitudes: which country lies where, what the map lights for the shown country, and which
@@ -73,9 +73,8 @@ public:
     const CountryOutline *find(QStringView code) const;
     // Every country, each read.
     std::vector<const CountryOutline *> all() const;
-    // The outlines that show a record's code: its own, or its successor's for a withdrawn code;
-    // the Netherlands Antilles are the islands that were them (Curaçao, Sint Maarten and the
-    // Caribbean Netherlands). Empty for a code with no outline.
+    // The outlines that show a record's code: those of the codes that stand for it today
+    // (currentCodes, data/country_codes.h). Empty for a code with no outline.
     std::vector<const CountryOutline *> of(QStringView recordCode) const;
     // The country whose area holds a place, the smallest where several do (a border drawn
     // twice); null over the sea or off the Earth. Any longitude is taken round the world.
@@ -100,4 +99,4 @@ private:
 // right where it runs off an edge, the ring appears at both.
 std::vector<PicturePoint> pictureRing(const std::vector<GeoPoint> &points);
 
-} // namespace orbisco::map
+} // namespace orbisco::geo

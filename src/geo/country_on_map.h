@@ -1,15 +1,15 @@
 #pragma once
 
 #include "app/shown_country.h"
-#include "map/country_outlines.h"
-#include "map/projection.h"
+#include "geo/country_outlines.h"
+#include "geo/projection.h"
 
 #include <QString>
 
 #include <optional>
 #include <vector>
 
-namespace orbisco::map {
+namespace orbisco::geo {
 
 // Where the shown country lies on the map: the rings of its outlines as the picture shows them,
 // each also a map's width to the left or right where it runs off an edge, so that the country
@@ -27,7 +27,7 @@ public:
     explicit CountryOnMap(const CountryOutlines &(*outlines)() = &CountryOutlines::builtIn,
                           QObject *parent = nullptr);
 
-    // As fractions of the picture (map/projection.h); holes among them.
+    // As fractions of the picture (geo/projection.h); holes among them.
     const std::vector<std::vector<PicturePoint>> &rings() const { return m_rings; }
     // The centre of a small country's area; empty for one big enough to see, or none.
     const std::optional<PicturePoint> &marker() const { return m_marker; }
@@ -46,4 +46,4 @@ private:
     QString m_markedCode;
 };
 
-} // namespace orbisco::map
+} // namespace orbisco::geo

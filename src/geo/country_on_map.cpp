@@ -1,8 +1,8 @@
-#include "map/country_on_map.h"
+#include "geo/country_on_map.h"
 
 #include <algorithm>
 
-namespace orbisco::map {
+namespace orbisco::geo {
 
 CountryOnMap::CountryOnMap(const CountryOutlines &(*outlines)(), QObject *parent)
     : ShownCountryFollower(parent)
@@ -49,4 +49,4 @@ void CountryOnMap::refresh()
     emit changed();
 }
 
-} // namespace orbisco::map
+} // namespace orbisco::geo

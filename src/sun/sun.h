@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/projection.h"
+#include "geo/projection.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace orbisco::map {
+namespace orbisco::sun {
 
 // Where the sun stands at one instant, from the published low-precision solar formulas (NOAA's
 // solar calculator, after Meeus), good to about an arc minute for centuries around today.
@@ -16,10 +16,10 @@ struct SunPosition
 {
     double declination = 0;    // degrees: the latitude where the sun stands overhead
     double equationOfTime = 0; // minutes: apparent solar time minus mean solar time
-    GeoPoint subsolar;         // where the sun stands overhead
+    geo::GeoPoint subsolar;    // where the sun stands overhead
 
     // The sun's altitude above the horizon at a place, in degrees, without refraction.
-    double altitudeAt(GeoPoint place) const;
+    double altitudeAt(geo::GeoPoint place) const;
 };
 
 // The sun at an instant given in milliseconds since 1970-01-01 00:00 UTC.
@@ -49,6 +49,6 @@ struct SunEvents
 
 // Sunrise and sunset at a place on date, a calendar date in zone (the date begins and ends at
 // the zone's midnights); the times are in the zone.
-SunEvents sunEventsOn(GeoPoint place, QDate date, const QTimeZone &zone);
+SunEvents sunEventsOn(geo::GeoPoint place, QDate date, const QTimeZone &zone);
 
-} // namespace orbisco::map
+} // namespace orbisco::sun

@@ -1,9 +1,9 @@
-#include "map/utc_offset.h"
+#include "data/utc_offset.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-namespace orbisco::map {
+namespace orbisco {
 
 namespace {
 
@@ -83,4 +83,4 @@ QString writtenOffset(int seconds, OffsetForm form)
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-} // namespace orbisco::map
+} // namespace orbisco

@@ -1,14 +1,14 @@
-#include "map/daylight.h"
+#include "sun/daylight.h"
 
-#include "map/degrees.h"
-#include "map/projection.h"
+#include "geo/degrees.h"
+#include "geo/projection.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
 
-namespace orbisco::map {
+namespace orbisco::sun {
 
 namespace {
 
@@ -18,15 +18,16 @@ namespace {
 struct TwilightTable
 {
     static constexpr int kSteps = 4096;
-    double night = std::sin(kNightAltitude * kDegree);
-    double day = std::sin(kHorizonAltitude * kDegree);
+    double night = std::sin(kNightAltitude * geo::kDegree);
+    double day = std::sin(kHorizonAltitude * geo::kDegree);
     std::array<uchar, kSteps + 1> opacity{};
 
     TwilightTable()
     {
         for (int i = 0; i <= kSteps; ++i) {
             const double sine = night + (day - night) * i / kSteps;
-            opacity[size_t(i)] = uchar(i == kSteps ? 0 : shadeOpacity(std::asin(sine) / kDegree));
+            opacity[size_t(i)]
+                = uchar(i == kSteps ? 0 : shadeOpacity(std::asin(sine) / geo::kDegree));
         }
     }
 };
@@ -91,19 +92,19 @@ void shadeBand(const SunPosition &sun, std::span<quint32> pixels, int width, int
     // column a cosine; the table's step is linear in the sine, so in the cosine too.
     std::vector<double> columnCosines(size_t(width), 0.0);
     for (int x = 0; x < width; ++x) {
-        const double longitude = longitudeAt((x + 0.5) / width);
-        columnCosines[size_t(x)] = std::cos((longitude - sun.subsolar.longitude) * kDegree);
+        const double longitude = geo::longitudeAt((x + 0.5) / width);
+        columnCosines[size_t(x)] = std::cos((longitude - sun.subsolar.longitude) * geo::kDegree);
     }
     // The column under the sun, and how many columns a degree of longitude spans.
     const double columnsPerDegree = width / 360.0;
-    double noon = (sun.subsolar.longitude - kWestEdge) * columnsPerDegree - 0.5;
+    double noon = (sun.subsolar.longitude - geo::kWestEdge) * columnsPerDegree - 0.5;
     if (!std::isfinite(noon))
         noon = 0;
-    const double sinDeclination = std::sin(sun.declination * kDegree);
-    const double cosDeclination = std::cos(sun.declination * kDegree);
+    const double sinDeclination = std::sin(sun.declination * geo::kDegree);
+    const double cosDeclination = std::cos(sun.declination * geo::kDegree);
 
     for (int y = 0; y < height; ++y) {
-        const double latitude = latitudeAtBand((y + 0.5) / height) * kDegree;
+        const double latitude = geo::latitudeAtBand((y + 0.5) / height) * geo::kDegree;
         const double offset = (std::sin(latitude) * sinDeclination - kTable.night) * stepsPerSine;
         const double slope = std::cos(latitude) * cosDeclination * stepsPerSine;
         Pixel *row = pixels.data() + y * stride;
@@ -119,7 +120,7 @@ void shadeBand(const SunPosition &sun, std::span<quint32> pixels, int width, int
         // twilight reaches from noon's column on either side. A column of margin on each edge,
         // where the pixels themselves decide.
         const auto reach = [&](double step) {
-            return std::acos(std::clamp((step - offset) / slope, -1.0, 1.0)) / kDegree
+            return std::acos(std::clamp((step - offset) / slope, -1.0, 1.0)) / geo::kDegree
                 * columnsPerDegree;
         };
         const double twilight = reach(0) + 1;
@@ -136,4 +137,4 @@ void shadeBand(const SunPosition &sun, std::span<quint32> pixels, int width, int
     }
 }
 
-} // namespace orbisco::map
+} // namespace orbisco::sun

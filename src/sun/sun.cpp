@@ -1,12 +1,12 @@
-#include "map/sun.h"
+#include "sun/sun.h"
 
-#include "map/degrees.h"
+#include "geo/degrees.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-namespace orbisco::map {
+namespace orbisco::sun {
 
 namespace {
 
@@ -18,12 +18,12 @@ constexpr double kJ2000 = 2451545.0;
 
 double sinDeg(double degrees)
 {
-    return std::sin(degrees * kDegree);
+    return std::sin(degrees * geo::kDegree);
 }
 
 double cosDeg(double degrees)
 {
-    return std::cos(degrees * kDegree);
+    return std::cos(degrees * geo::kDegree);
 }
 
 // An angle in degrees brought to [0, 360).
@@ -60,11 +60,12 @@ SunPosition sunAt(qint64 msecsSinceEpoch)
 
     SunPosition sun;
     sun.declination
-        = std::asin(std::clamp(sinDeg(obliquity) * sinDeg(apparentLongitude), -1.0, 1.0)) / kDegree;
-    const double y = std::pow(std::tan(obliquity / 2.0 * kDegree), 2);
-    const double l0 = meanLongitude * kDegree;
-    const double m = meanAnomaly * kDegree;
-    sun.equationOfTime = 4.0 / kDegree
+        = std::asin(std::clamp(sinDeg(obliquity) * sinDeg(apparentLongitude), -1.0, 1.0))
+        / geo::kDegree;
+    const double y = std::pow(std::tan(obliquity / 2.0 * geo::kDegree), 2);
+    const double l0 = meanLongitude * geo::kDegree;
+    const double m = meanAnomaly * geo::kDegree;
+    sun.equationOfTime = 4.0 / geo::kDegree
         * (y * std::sin(2 * l0) - 2 * eccentricity * std::sin(m)
            + 4 * eccentricity * y * std::sin(m) * std::cos(2 * l0) - 0.5 * y * y * std::sin(4 * l0)
            - 1.25 * eccentricity * eccentricity * std::sin(2 * m));
@@ -80,11 +81,11 @@ SunPosition sunAt(qint64 msecsSinceEpoch)
     return sun;
 }
 
-double SunPosition::altitudeAt(GeoPoint place) const
+double SunPosition::altitudeAt(geo::GeoPoint place) const
 {
     const double sine = sinDeg(place.latitude) * sinDeg(declination)
         + cosDeg(place.latitude) * cosDeg(declination) * cosDeg(hourAngle(*this, place.longitude));
-    return std::asin(std::clamp(sine, -1.0, 1.0)) / kDegree;
+    return std::asin(std::clamp(sine, -1.0, 1.0)) / geo::kDegree;
 }
 
 DayState dayState(double altitude)
@@ -94,7 +95,7 @@ DayState dayState(double altitude)
     return altitude >= kCivilTwilightAltitude ? DayState::Twilight : DayState::Night;
 }
 
-SunEvents sunEventsOn(GeoPoint place, QDate date, const QTimeZone &zone)
+SunEvents sunEventsOn(geo::GeoPoint place, QDate date, const QTimeZone &zone)
 {
     SunEvents events;
     const QDateTime begin = date.startOfDay(zone);
@@ -157,4 +158,4 @@ SunEvents sunEventsOn(GeoPoint place, QDate date, const QTimeZone &zone)
     return events;
 }
 
-} // namespace orbisco::map
+} // namespace orbisco::sun
