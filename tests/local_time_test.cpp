@@ -293,7 +293,7 @@ TEST_F(LocalTimeReadoutTest, FollowsTheShownCountryAndTheMinute)
     QDateTime now = utc(2026, 3, 29, 0, 59, 30);
     MinuteClock clock([&now] { return now; });
     LocalTimeReadout readout;
-    QObject::connect(&clock, &MinuteClock::ticked, &readout, &LocalTimeReadout::showInstant);
+    QObject::connect(&clock, &MinuteClock::ticked, &readout, &LocalTimeReadout::showTime);
     readout.showCountry({u"DE"_s, u"+01:00"_s, u"Euro (EUR)"_s});
     EXPECT_TRUE(readout.text().isEmpty()) << "no lookup before the first instant";
     EXPECT_FALSE(readout.isStarted());
@@ -331,7 +331,7 @@ TEST_F(LocalTimeReadoutTest, EveryEntryWithoutRecordOrZoneSaysQuestionMark)
     LocalTimeReadout readout;
     readout.showCountry(form->shownCountry());
     QObject::connect(form.get(), &Form1::countryShown, &readout, &LocalTimeReadout::showCountry);
-    readout.showInstant(kWinter);
+    readout.showTime({kWinter, 0});
     QStringList unknown;
     for (qint16 i = 0; i < form->List1.ListCount(); ++i) {
         form->List1.setListIndex(i);
@@ -450,7 +450,7 @@ TEST_F(LocalTimeReadoutTest, TheClockShiftsByWholeHoursUpToAYear)
     QDateTime now = utc(2026, 3, 28, 23, 59, 30);
     MinuteClock clock([&now] { return now; });
     LocalTimeReadout readout;
-    QObject::connect(&clock, &MinuteClock::ticked, &readout, &LocalTimeReadout::showInstant);
+    QObject::connect(&clock, &MinuteClock::ticked, &readout, &LocalTimeReadout::showTime);
     readout.showCountry({u"DE"_s, u"+01:00"_s, {}});
     clock.start();
     EXPECT_EQ(readout.text(), u"Ortszeit: So. 00:59"_s);

@@ -11,10 +11,6 @@
 #include <optional>
 #include <span>
 
-namespace orbisco::map {
-struct PixelSpan;
-}
-
 namespace orbisco {
 
 // The program's one window, as a model with no display: its controls, the record table, and the
@@ -53,11 +49,9 @@ public:
     const ShownCountry &shownCountry() const { return m_shown; }
 
     // The map's columns at the map's width now, as a press finds them: the zone whose column
-    // takes a press x twips from the map's inner left edge; the pixels of a map `pixels` wide
-    // whose presses zone's column takes; and where, in twips, a press lists exactly that column.
-    // A map too wide for 16-bit columns has none: no zone, no pixels, no middle.
+    // takes a press x twips from the map's inner left edge, and where, in twips, a press lists
+    // exactly that column. A map too wide for 16-bit columns has none: no zone, no middle.
     std::optional<qint16> columnAt(float x) const noexcept;
-    map::PixelSpan columnPixels(qint16 zone, int pixels) const noexcept;
     std::optional<float> columnMiddle(qint16 zone) const noexcept;
 
     // The codes a press on zone's column hands to the filter, in the order it hands them: every
@@ -67,6 +61,13 @@ public:
     qint16 zoneEntryCount(qint16 zone) const;
     // The zone whose column the arrow marks while it is shown; empty while it is hidden.
     std::optional<qint16> markedZone() const;
+
+    // The record's fields after its code, as the details panel shows them.
+    static constexpr int kOffsetField = 1;
+    static constexpr int kCurrencyField = 2;
+    static constexpr int kLanguagesField = 3;
+    static constexpr int kAlpha3Field = 4;
+    static constexpr int kCapitalField = 5;
 
     // The details panel's boxes, each with its caption and the record field it shows, in the
     // order of the fields: offset, currency, languages, alpha-3 code, capital.
@@ -78,12 +79,14 @@ public:
     };
     std::array<DetailBox, 5> detailBoxes()
     {
-        return {{{Label2, Text2, 1},
-                 {Label4, Text3, 2},
-                 {Label3, Text4, 3},
-                 {Al, Text5, 4},
-                 {Label5, Text6, 5}}};
+        return {{{Label2, Text2, kOffsetField},
+                 {Label4, Text3, kCurrencyField},
+                 {Label3, Text4, kLanguagesField},
+                 {Al, Text5, kAlpha3Field},
+                 {Label5, Text6, kCapitalField}}};
     }
+    // The box that shows a field.
+    ui::TextBox &detailBox(int field) { return detailBoxes().at(size_t(field - kOffsetField)).box; }
 
     // Search column.
     ui::TextBox Text1{ui::controlLayout(u"Text1")};
@@ -114,6 +117,8 @@ signals:
     void ended();
     // The details panel has been filled again: with a record, or with "?" (all empty).
     void countryShown(const orbisco::ShownCountry &country);
+    // The search has run on what the search box holds now, and the list shows what it found.
+    void searched();
 
 private:
     using Row = std::array<QString, kTableColumns>;

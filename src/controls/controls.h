@@ -59,6 +59,8 @@ public:
     qint16 ListCount() const { return static_cast<qint16>(m_items.size()); }
     // Throws std::out_of_range for an index that names no entry.
     const QString &List(qint16 index) const;
+    // Every entry, in order.
+    const QStringList &items() const { return m_items; }
     qint16 ListIndex() const { return m_listIndex; }
     // -1 removes the selection. Raises Click, nested, only when the selection changes.
     // Throws std::out_of_range for an index that is neither -1 nor an entry.

@@ -2,14 +2,9 @@
 
 namespace orbisco::facts {
 
-void CurrencyReadout::refresh()
+CurrencyCheck CurrencyReadout::resultFor(const ShownCountry &country, const ShownTime &time)
 {
-    CurrencyCheck check
-        = checkCurrency(country().code, country().currency, instant().toUTC().date());
-    if (check == m_check)
-        return;
-    m_check = std::move(check);
-    emit changed();
+    return checkCurrency(country.code, country.currency, time.instant.toUTC().date());
 }
 
 } // namespace orbisco::facts

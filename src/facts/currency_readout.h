@@ -7,20 +7,15 @@ namespace orbisco::facts {
 
 // The check of the shown record's currency against the currencies in use on the shown instant's
 // date. ICU's data are opened at the first instant, after the first paint.
-class CurrencyReadout : public ShownCountryFollower
+class CurrencyReadout : public Follower<CurrencyCheck>
 {
-    Q_OBJECT
-
 public:
-    using ShownCountryFollower::ShownCountryFollower;
+    using Follower::Follower;
 
-    const CurrencyCheck &check() const { return m_check; }
+    const CurrencyCheck &check() const { return result(); }
 
 protected:
-    void refresh() override;
-
-private:
-    CurrencyCheck m_check;
+    CurrencyCheck resultFor(const ShownCountry &country, const ShownTime &time) override;
 };
 
 } // namespace orbisco::facts

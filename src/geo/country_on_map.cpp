@@ -4,23 +4,16 @@
 
 namespace orbisco::geo {
 
-CountryOnMap::CountryOnMap(const CountryOutlines &(*outlines)(), QObject *parent)
-    : ShownCountryFollower(parent)
-    , m_outlines(outlines)
+CountryOnMap::CountryOnMap(const CountryOutlines &(*source)(), QObject *parent)
+    : Follower(parent)
+    , m_outlines(source)
 {}
 
-void CountryOnMap::refresh()
+CountryShape CountryOnMap::resultFor(const ShownCountry &country, const ShownTime & /*time*/)
 {
-    // The minute's ticks change nothing here; only another country does.
-    if (m_looked && country().code == m_code)
-        return;
-    m_looked = true;
-    m_code = country().code;
-    m_rings.clear();
-    m_marker.reset();
-    m_markedCode.clear();
-
-    const std::vector<const CountryOutline *> outlines = m_outlines().of(m_code);
+    CountryShape shape;
+    shape.code = country.code;
+    const std::vector<const CountryOutline *> outlines = m_outlines().of(shape.code);
     double area = 0;
     PicturePoint centre;
     for (const CountryOutline *outline : outlines) {
@@ -32,21 +25,21 @@ void CountryOnMap::refresh()
                     std::vector<PicturePoint> copy = points;
                     for (PicturePoint &point : copy)
                         point.x += turn;
-                    m_rings.push_back(std::move(copy));
+                    shape.rings.push_back(std::move(copy));
                 }
             }
-            m_rings.push_back(std::move(points));
+            shape.rings.push_back(std::move(points));
         }
         centre.x += outline->centre.x * outline->area;
         centre.y += outline->centre.y * outline->area;
         area += outline->area;
     }
     if (!outlines.empty() && area < kSmallArea) {
-        m_markedCode = outlines.front()->code;
-        m_marker
+        shape.markedCode = outlines.front()->code;
+        shape.marker
             = area > 0 ? PicturePoint{centre.x / area, centre.y / area} : outlines.front()->centre;
     }
-    emit changed();
+    return shape;
 }
 
 } // namespace orbisco::geo

@@ -9,6 +9,8 @@ struct GeoPoint
 {
     double latitude = 0;
     double longitude = 0;
+
+    bool operator==(const GeoPoint &) const = default;
 };
 
 // A position on the map picture as fractions of its width and height, (0, 0) its top left corner
@@ -17,6 +19,8 @@ struct PicturePoint
 {
     double x = 0;
     double y = 0;
+
+    bool operator==(const PicturePoint &) const = default;
 };
 
 // How the map picture is drawn (tools/make-images.sh draws it from these numbers): a Miller

@@ -96,14 +96,4 @@ QList<BuiltInOffset> builtInOffsets(QStringView text)
     return values.size() <= 2 ? values : QList<BuiltInOffset>();
 }
 
-const sun::SunEvents &SunDays::on(const QTimeZone &zone, geo::GeoPoint place, QDate date)
-{
-    Day &day = m_days[zone.id()];
-    if (day.date != date || day.place.latitude != place.latitude
-        || day.place.longitude != place.longitude || !day.date.isValid()) {
-        day = {date, place, sun::sunEventsOn(place, date, zone)};
-    }
-    return day.events;
-}
-
 } // namespace orbisco::localtime

@@ -1,36 +1,42 @@
 #pragma once
 
 #include "app/shown_country.h"
-#include "localtime/country_time.h"
 #include "localtime/local_time_text.h"
-#include "localtime/zone_directory.h"
+#include "localtime/shown_clocks.h"
+
+#include <memory>
 
 namespace orbisco::localtime {
 
-// The local time of the shown country at the shown instant, with the sun at its zones' places.
-class LocalTimeReadout : public ShownCountryFollower
+// The local time of the shown country at the shown time, with the sun at its zones' places: as
+// if the shown instant were now, and as the window shows it, saying by how much it is shifted.
+struct LocalTime
 {
-    Q_OBJECT
+    Readout readout;
+    ShiftedReadout shown;
 
+    bool operator==(const LocalTime &) const = default;
+};
+
+class LocalTimeReadout : public Follower<LocalTime>
+{
 public:
-    // directory: where the zones and their places come from.
-    explicit LocalTimeReadout(ZoneDirectory directory = ZoneDirectory(), QObject *parent = nullptr);
+    // clocks: where the shown country's clock is looked up, shared with the offset check.
+    explicit LocalTimeReadout(std::shared_ptr<ShownClocks> clocks = std::make_shared<ShownClocks>(),
+                              QObject *parent = nullptr);
 
-    const Readout &readout() const { return m_readout; }
-    const QString &text() const { return m_readout.text; }
-    const QString &details() const { return m_readout.details; }
-    // What the "Zeitzone:" read-out adds when its built-in offset is not the database's.
-    const QString &offsetNote() const { return m_readout.offsetNote; }
+    const Readout &readout() const { return result().readout; }
+    const QString &text() const { return readout().text; }
+    const QString &details() const { return readout().details; }
     // The shown country's zones with a place, each with its line.
-    const std::vector<Readout::Spot> &spots() const { return m_readout.spots; }
+    const std::vector<Readout::Spot> &spots() const { return readout().spots; }
+    const ShiftedReadout &shown() const { return result().shown; }
 
 protected:
-    void refresh() override;
+    LocalTime resultFor(const ShownCountry &country, const ShownTime &time) override;
 
 private:
-    ZoneDirectory m_directory;
-    SunDays m_sunDays;
-    Readout m_readout;
+    std::shared_ptr<ShownClocks> m_clocks;
 };
 
 } // namespace orbisco::localtime

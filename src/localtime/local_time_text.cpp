@@ -16,16 +16,14 @@ QLocale german()
     return QLocale(QLocale::German, QLocale::Germany);
 }
 
-// "Tag, Sonnenaufgang 08:05, Sonnenuntergang 15:53": the sun at a place now, and its events on
-// the zone's date there.
-QString sunText(geo::GeoPoint place, const ZoneTime &time, const QDateTime &instant,
-                SunDays &sunDays)
+// "Tag, Sonnenaufgang 08:05, Sonnenuntergang 15:53": the sun at a zone's place now, and its
+// events on the zone's date there.
+QString sunText(const ZoneFacts &zone)
 {
     static const QString kStates[]
         = {QStringLiteral("Tag"), QStringLiteral("Dämmerung"), QStringLiteral("Nacht")};
-    const double altitude = sun::sunAt(instant.toMSecsSinceEpoch()).altitudeAt(place);
-    QString text = kStates[int(sun::dayState(altitude))];
-    const sun::SunEvents &events = sunDays.on(time.zone, place, time.local.date());
+    QString text = kStates[int(zone.daylight)];
+    const sun::SunEvents &events = zone.sunDay;
     if (!events.valid)
         return text;
     // To the nearest minute.
@@ -41,80 +39,87 @@ QString sunText(geo::GeoPoint place, const ZoneTime &time, const QDateTime &inst
     return text;
 }
 
-// "Umstellung am So. 28.03.2027 um 02:00 auf UTC+02:00, Sommerzeit": the next change of the
-// zones that have an offset now, the earliest of them (the first by name where several change
-// then), named where it is not the line's own zone's.
-QString changeLine(const CountryTime &time, const ZoneTime &line, const QDateTime &instant)
+// "Umstellung am So. 28.03.2027 um 02:00 auf UTC+02:00, Sommerzeit": an offset's next change,
+// named where it is not the line's own zone's.
+QString changeLine(const OffsetFacts &offset)
 {
-    std::optional<ClockChange> earliest;
-    QByteArray changing;
-    for (const ZoneTime &zone : time.zones) {
-        if (zone.offsetSeconds != line.offsetSeconds)
-            continue;
-        const std::optional<ClockChange> change = nextChange(zone.zone, instant);
-        if (change && (!earliest || change->atUtc < earliest->atUtc)) {
-            earliest = change;
-            changing = zone.zone.id();
-        }
-    }
-    if (!earliest)
+    if (!offset.change)
         return {};
+    const ClockChange &change = *offset.change;
     // The clock's reading just before the change.
-    const QDateTime before = earliest->atUtc.toUTC().addSecs(earliest->offsetBefore);
+    const QDateTime before = change.atUtc.toUTC().addSecs(change.offsetBefore);
     QString text = QStringLiteral("Umstellung am %1 um %2 auf UTC%3")
                        .arg(german().toString(before.date(), QStringLiteral("ddd dd.MM.yyyy")),
                             before.time().toString(QStringLiteral("HH:mm")),
-                            writtenOffset(earliest->offsetAfter, OffsetForm::HoursAndMinutes));
-    if (earliest->summerTime)
+                            writtenOffset(change.offsetAfter, OffsetForm::HoursAndMinutes));
+    if (change.summerTime)
         text += QStringLiteral(", Sommerzeit");
-    if (changing != line.zone.id())
-        text += QStringLiteral(" (%1)").arg(QString::fromLatin1(changing));
+    if (offset.changingZone != offset.zone.time.zone.id())
+        text += QStringLiteral(" (%1)").arg(QString::fromLatin1(offset.changingZone));
     return text;
+}
+
+// "+05:45": an offset as its line names it.
+QString written(const OffsetFacts &offset)
+{
+    return writtenOffset(offset.zone.time.offsetSeconds, OffsetForm::HoursAndMinutes);
+}
+
+// A value of the built-in offset that none of the country's zones uses this year.
+QString differs(const BuiltInFacts &value)
+{
+    return QStringLiteral("Die eingebaute Angabe %1 weicht von der Zeitzonendatenbank ab")
+        .arg(value.written);
 }
 
 } // namespace
 
-QString zoneLine(const ZoneTime &time, const std::optional<geo::GeoPoint> &place,
-                 const QDateTime &instant, SunDays *sunDays)
+QString zoneLine(const ZoneFacts &zone)
 {
+    const ZoneTime &time = zone.time;
     QString line = QStringLiteral("%1: %2").arg(QString::fromLatin1(time.zone.id()),
                                                 german().toString(time.local, u"ddd HH:mm"));
     if (time.summerTime)
         line += QStringLiteral(", Sommerzeit");
-    if (place) {
-        SunDays once;
-        line += QStringLiteral(", ") + sunText(*place, time, instant, sunDays ? *sunDays : once);
-    }
+    if (zone.place)
+        line += QStringLiteral(", ") + sunText(zone);
     return line;
 }
 
-Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QTimeZone> &zones,
-                  const QDateTime &instant, const ZonePlaces &places, SunDays *sunDays)
+QString zoneLine(const ZoneTime &time, const std::optional<geo::GeoPoint> &place,
+                 const QDateTime &instant, SunDays *sunDays)
+{
+    SunDays once;
+    return zoneLine(zoneFactsAt(time, place, instant, sunDays ? *sunDays : once));
+}
+
+Readout readoutText(const CountryClock &clock)
 {
     const QString unknown = QStringLiteral("Ortszeit: ?");
-    if (code.isEmpty())
+    switch (clock.state) {
+    case CountryClock::State::NoRecord:
         return {unknown, QStringLiteral("Für diesen Eintrag gibt es keine Angaben."), {}, {}};
-    const QList<BuiltInOffset> builtIn = builtInOffsets(builtInOffset);
-    if (builtIn.isEmpty() && !builtInOffset.isEmpty()) {
+    case CountryClock::State::UnreadableOffset:
         return {unknown,
                 QStringLiteral("Die eingebaute Angabe %1 ist keine lesbare Zeitzone.")
-                    .arg(builtInOffset),
+                    .arg(clock.builtInText),
                 {},
                 {}};
-    }
-    const CountryTime time = countryTimeAt(zones, instant);
-    if (!time.known()) {
-        return {unknown,
-                QStringLiteral("Die Zeitzonendatenbank kennt für %1 keine Zeitzone.").arg(code),
-                {},
-                {}};
+    case CountryClock::State::NoZone:
+        return {
+            unknown,
+            QStringLiteral("Die Zeitzonendatenbank kennt für %1 keine Zeitzone.").arg(clock.code),
+            {},
+            {}};
+    case CountryClock::State::Known:
+        break;
     }
 
     const QLocale locale = german();
-    const ZoneTime &earliest = time.offsets.front();
-    const ZoneTime &latest = time.offsets.back();
+    const ZoneTime &earliest = clock.offsets.front().zone.time;
+    const ZoneTime &latest = clock.offsets.back().zone.time;
     Readout readout;
-    if (time.offsets.size() == 1) {
+    if (clock.offsets.size() == 1) {
         readout.text = QStringLiteral("Ortszeit: ")
             + locale.toString(earliest.local, QStringLiteral("ddd HH:mm"));
     } else {
@@ -124,42 +129,47 @@ Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QT
     }
 
     // Each zone with a place, with its line; the offsets' lines are those of their zones.
-    SunDays once;
-    SunDays &days = sunDays ? *sunDays : once;
-    for (const ZoneTime &zone : time.zones) {
-        const std::optional<geo::GeoPoint> place = places.place(zone.zone.id());
-        if (place)
-            readout.spots.push_back(
-                {zone.zone.id(), *place, zoneLine(zone, place, instant, &days)});
+    for (const ZoneFacts &zone : clock.zones) {
+        if (zone.place)
+            readout.spots.push_back({zone.time.zone.id(), *zone.place, zoneLine(zone)});
     }
     QStringList lines;
-    QStringList inUse;
-    for (const ZoneTime &zone : time.offsets) {
-        const QString offset = writtenOffset(zone.offsetSeconds, OffsetForm::HoursAndMinutes);
-        inUse.append(offset);
-        const auto spot = std::ranges::find(readout.spots, zone.zone.id(), &Readout::Spot::zoneId);
-        lines.append(
-            QStringLiteral("UTC%1 ").arg(offset)
-            + (spot != readout.spots.end() ? spot->line : zoneLine(zone, std::nullopt, instant)));
-        const QString change = changeLine(time, zone, instant);
+    for (const OffsetFacts &offset : clock.offsets) {
+        lines.append(QStringLiteral("UTC%1 ").arg(written(offset)) + zoneLine(offset.zone));
+        const QString change = changeLine(offset);
         if (!change.isEmpty())
             lines.append(change);
     }
+    for (const BuiltInFacts &value : clock.builtIn) {
+        if (!value.usedThisYear)
+            lines.append(differs(value));
+    }
+    readout.details = lines.join(u'\n');
+    readout.offsetNote = offsetCheck(clock).details;
+    return readout;
+}
+
+OffsetCheck offsetCheck(const CountryClock &clock)
+{
+    QStringList inUse;
+    for (const OffsetFacts &offset : clock.offsets)
+        inUse.append(written(offset));
     const QString today = inUse.size() == 1 ? QStringLiteral("; heute gilt %1.")
                                             : QStringLiteral("; heute gelten %1.");
     QStringList notes;
-    for (const BuiltInOffset &value : builtIn) {
-        if (!time.offsetsThisYear.contains(value.seconds)) {
-            const QString differs = QStringLiteral("Die eingebaute Angabe %1 weicht von der "
-                                                   "Zeitzonendatenbank ab")
-                                        .arg(value.written);
-            lines.append(differs);
-            notes.append(differs + today.arg(inUse.join(QStringLiteral(", "))));
-        }
+    for (const BuiltInFacts &value : clock.builtIn) {
+        if (!value.usedThisYear)
+            notes.append(differs(value) + today.arg(inUse.join(QStringLiteral(", "))));
     }
-    readout.details = lines.join(u'\n');
-    readout.offsetNote = notes.join(u'\n');
-    return readout;
+    return {notes.join(u'\n'), !notes.isEmpty()};
+}
+
+Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QTimeZone> &zones,
+                  const QDateTime &instant, const ZonePlaces &places, SunDays *sunDays)
+{
+    SunDays once;
+    return readoutText(
+        countryClockAt(code, builtInOffset, zones, instant, places, sunDays ? *sunDays : once));
 }
 
 QString shiftText(int hours)

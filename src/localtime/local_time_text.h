@@ -1,8 +1,6 @@
 #pragma once
 
-#include "geo/projection.h"
-#include "localtime/country_time.h"
-#include "localtime/zone_places.h"
+#include "localtime/country_clock.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -15,12 +13,15 @@
 
 namespace orbisco::localtime {
 
-// What the local-time read-out says, in German, of a country's time at one instant.
+// What the local-time read-out says, in German, of a country's time at one instant: the words
+// for what country_clock.h has looked up.
 
-// What a zone's line says of it at `instant`, the zone's place known or not:
-// "Europe/Berlin: Mi. 15:37, Tag, Sonnenaufgang 08:05, Sonnenuntergang 15:53" ("Sommerzeit"
-// right after the time where it applies); without a place, only the zone and its time. The sun's
-// events are those of the zone's own date; sunDays keeps them, or they are computed afresh.
+// What a zone's line says of it: "Europe/Berlin: Mi. 15:37, Tag, Sonnenaufgang 08:05,
+// Sonnenuntergang 15:53" ("Sommerzeit" right after the time where it applies); without a place,
+// only the zone and its time.
+QString zoneLine(const ZoneFacts &zone);
+// The same for a zone's time at `instant`, the zone's place known or not; the sun's events are
+// those of the zone's own date, kept in sunDays or computed afresh.
 QString zoneLine(const ZoneTime &time, const std::optional<geo::GeoPoint> &place,
                  const QDateTime &instant, SunDays *sunDays = nullptr);
 
@@ -37,8 +38,7 @@ struct Readout
     // country's zones uses this year. Or why there is no time.
     QString details;
 
-    // For the "Zeitzone:" read-out, a line for each value of the built-in offset that none of the
-    // country's zones uses this year, with the offsets in use now; empty when it agrees.
+    // The offset check's details (OffsetCheck below).
     QString offsetNote;
 
     // Each of the country's zones with a place in zone.tab, with its line.
@@ -47,13 +47,28 @@ struct Readout
         QByteArray zoneId;
         geo::GeoPoint place;
         QString line;
+
+        bool operator==(const Spot &) const = default;
     };
     std::vector<Spot> spots;
-};
 
-// code: the code of the shown record, empty when the panel shows "?"; builtInOffset: the
-// record's own offset text; zones: the country's zones; places: where the zones lie, for the sun
-// there; sunDays: the sun's events kept from earlier calls, if any.
+    bool operator==(const Readout &) const = default;
+};
+Readout readoutText(const CountryClock &clock);
+
+// What the "Zeitzone:" read-out adds to the record's offset.
+struct OffsetCheck
+{
+    // A line for each value of the built-in offset that none of the country's zones uses this
+    // year, with the offsets in use now; empty when it agrees or nothing is known.
+    QString details;
+    bool stale = false; // a value of the built-in offset is not the database's
+
+    bool operator==(const OffsetCheck &) const = default;
+};
+OffsetCheck offsetCheck(const CountryClock &clock);
+
+// Looks up and writes at once (countryClockAt, then readoutText).
 Readout readoutAt(const QString &code, QStringView builtInOffset, const QList<QTimeZone> &zones,
                   const QDateTime &instant, const ZonePlaces &places = {},
                   SunDays *sunDays = nullptr);
@@ -69,6 +84,8 @@ struct ShiftedReadout
 {
     QString text;
     QString details;
+
+    bool operator==(const ShiftedReadout &) const = default;
 };
 ShiftedReadout shiftedReadout(const Readout &readout, const QDateTime &shown, int shiftHours);
 

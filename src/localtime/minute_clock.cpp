@@ -15,30 +15,6 @@ int msecsToNextMinute(const QDateTime &now)
     return int(kMsecsPerMinute - intoMinute);
 }
 
-std::optional<ClockKey> clockKey(int qtKey, bool shift)
-{
-    const int step = shift ? 24 : 1;
-    switch (qtKey) {
-    case Qt::Key_PageUp:
-        return ClockKey{step, false};
-    case Qt::Key_PageDown:
-        return ClockKey{-step, false};
-    case Qt::Key_J:
-        return ClockKey{0, true};
-    default:
-        return std::nullopt;
-    }
-}
-
-int WheelSteps::hoursFor(int angleDelta, bool shift)
-{
-    constexpr int kNotch = 120;
-    const qint64 total = qint64(m_rest) + angleDelta;
-    const auto notches = int(total / kNotch);
-    m_rest = int(total % kNotch);
-    return notches * (shift ? 24 : 1);
-}
-
 MinuteClock::MinuteClock(Clock clock, QObject *parent)
     : QObject(parent)
     , m_clock(std::move(clock))
@@ -62,7 +38,7 @@ void MinuteClock::tick()
 {
     m_now = m_clock();
     m_timer.start(msecsToNextMinute(m_now));
-    emit ticked(instant());
+    emit ticked(shownTime());
 }
 
 QDateTime MinuteClock::shown(const QDateTime &now) const
@@ -77,7 +53,7 @@ bool MinuteClock::shiftBy(int hours)
         return false;
     m_shift = int(shifted);
     if (m_started)
-        emit ticked(instant());
+        emit ticked(shownTime());
     return true;
 }
 
@@ -87,7 +63,7 @@ bool MinuteClock::unshift()
         return false;
     m_shift = 0;
     if (m_started)
-        emit ticked(instant());
+        emit ticked(shownTime());
     return true;
 }
 

@@ -1,37 +1,18 @@
 #pragma once
 
+#include "app/shown_country.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QTimer>
 
 #include <functional>
-#include <optional>
 
 namespace orbisco::localtime {
 
 // Milliseconds from `now` to the start of the next minute, 1 to 60,000: a minute's display is
 // due again then, and midnight and daylight saving switches fall on whole minutes.
 int msecsToNextMinute(const QDateTime &now);
-
-// What a key does to the shown instant: Page Up moves it an hour later, Page Down an hour
-// earlier, with Shift a day; J ("jetzt") brings it back to now. Empty for any other key.
-struct ClockKey
-{
-    int hours = 0;
-    bool backToNow = false;
-};
-std::optional<ClockKey> clockKey(int qtKey, bool shift);
-
-// The wheel's turns in hours: a notch (120 eighths of a degree) an hour, up later, down
-// earlier, with Shift a day; a touchpad's small steps add up to notches.
-class WheelSteps
-{
-public:
-    int hoursFor(int angleDelta, bool shift);
-
-private:
-    int m_rest = 0; // eighths of a degree short of a notch
-};
 
 // The window's one clock for what it shows of the time: it wakes once a minute, on the minute.
 // One single-shot timer is aimed at the next minute boundary each time it fires, so midnight and
@@ -63,6 +44,8 @@ public:
     QDateTime instant() const { return shown(m_started ? m_now : m_clock()); }
     // How many hours the shown instant lies after the real one (before it, negative).
     int shift() const { return m_shift; }
+    // Both together, as a tick hands them over.
+    ShownTime shownTime() const { return {instant(), m_shift}; }
     // Moves the shown instant by whole hours and tells of it at once, as a tick does; a step
     // beyond a year either way does nothing. True if it moved.
     bool shiftBy(int hours);
@@ -75,8 +58,8 @@ public:
     int aimedWait() const { return m_started ? m_timer.interval() : -1; }
 
 signals:
-    // The shown instant, at every tick and every change of the shift.
-    void ticked(const QDateTime &instant);
+    // The shown time, at every tick and every change of the shift.
+    void ticked(const orbisco::ShownTime &time);
 
 private:
     Clock m_clock;

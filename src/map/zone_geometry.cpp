@@ -31,14 +31,20 @@ std::optional<qint16> zoneAt(float x, qint16 columnWidth)
 
 PixelSpan columnPixels(qint16 zone, qint16 columnWidth, int pixels)
 {
+    return columnPixels(zone, pixels, [columnWidth](float x) { return zoneAt(x, columnWidth); });
+}
+
+PixelSpan columnPixels(qint16 zone, int pixels,
+                       const std::function<std::optional<qint16>(float x)> &pressed)
+{
     // The first pixel whose press lands in `from`'s column or east of it (or beyond the last).
     const auto firstFrom = [&](int from) {
         int low = 0;
         int high = pixels;
         while (low < high) {
             const int middle = low + (high - low) / 2;
-            const std::optional<qint16> pressed = zoneAt(float(ui::toTwips(middle)), columnWidth);
-            if (!pressed || *pressed >= from)
+            const std::optional<qint16> zoneThere = pressed(float(ui::toTwips(middle)));
+            if (!zoneThere || *zoneThere >= from)
                 high = middle;
             else
                 low = middle + 1;

@@ -4,6 +4,7 @@
 
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 
 namespace orbisco::map {
@@ -34,6 +35,9 @@ struct PixelSpan
     int last = -1;
 };
 PixelSpan columnPixels(qint16 zone, qint16 columnWidth, int pixels);
+// The same by any rule of which zone's column takes a press at x twips.
+PixelSpan columnPixels(qint16 zone, int pixels,
+                       const std::function<std::optional<qint16>(float x)> &pressed);
 
 // The middle of zone's column, in twips from the map's inner left edge: where a press lists
 // exactly that column.

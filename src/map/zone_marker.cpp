@@ -18,13 +18,6 @@ std::optional<qint16> Form1::columnAt(float x) const noexcept
     return zone;
 }
 
-map::PixelSpan Form1::columnPixels(qint16 zone, int pixels) const noexcept
-{
-    map::PixelSpan span;
-    skipOnError([&] { span = map::columnPixels(zone, columnWidth(), pixels); });
-    return span;
-}
-
 std::optional<float> Form1::columnMiddle(qint16 zone) const noexcept
 {
     std::optional<float> middle;

@@ -36,6 +36,7 @@ void Form1::UpdateCounter()
 void Form1::Text1_Change()
 {
     FilterCountries(Text1.Text(), true);
+    emit searched();
 }
 
 void Form1::Text1_GotFocus() noexcept

@@ -1,7 +1,6 @@
 #include "window/input_codes.h"
 
 #include "controls/event_codes.h"
-#include "localtime/minute_clock.h"
 
 namespace orbisco::ui {
 
@@ -32,19 +31,6 @@ int shiftState(Qt::KeyboardModifiers modifiers)
     return (modifiers & Qt::ShiftModifier ? kShiftMask : 0)
         | (modifiers & Qt::ControlModifier ? kCtrlMask : 0)
         | (modifiers & Qt::AltModifier ? kAltMask : 0);
-}
-
-bool moveShownTime(localtime::MinuteClock &clock, int qtKey, Qt::KeyboardModifiers modifiers)
-{
-    const std::optional<localtime::ClockKey> key
-        = localtime::clockKey(qtKey, modifiers & Qt::ShiftModifier);
-    if (!key)
-        return false;
-    if (key->backToNow)
-        clock.unshift();
-    else
-        clock.shiftBy(key->hours);
-    return true;
 }
 
 } // namespace orbisco::ui

@@ -1,6 +1,6 @@
 #include "window/local_time_label.h"
 
-#include "window/input_codes.h"
+#include "viewmodel/window_model.h"
 #include "window/look.h"
 
 #include <QFocusEvent>
@@ -12,8 +12,9 @@
 
 namespace orbisco::ui {
 
-LocalTimeLabel::LocalTimeLabel(QWidget *parent)
+LocalTimeLabel::LocalTimeLabel(viewmodel::WindowModel &model, QWidget *parent)
     : QLabel(parent)
+    , m_model(model)
 {
     setObjectName(QStringLiteral("Ortszeit"));
     setAccessibleName(QStringLiteral("Ortszeit"));
@@ -44,11 +45,6 @@ void LocalTimeLabel::paintEvent(QPaintEvent *event)
         QPainter painter(this);
         drawFocusFrame(this, painter, rect());
     }
-    if (!m_painted) {
-        m_painted = true;
-        if (onFirstPaint)
-            onFirstPaint();
-    }
 }
 
 void LocalTimeLabel::resizeEvent(QResizeEvent *event)
@@ -68,14 +64,14 @@ void LocalTimeLabel::focusInEvent(QFocusEvent *event)
 
 void LocalTimeLabel::keyPressEvent(QKeyEvent *event)
 {
-    if (clock && moveShownTime(*clock, event->key(), event->modifiers()))
+    if (m_model.timeKey(event->key(), event->modifiers() & Qt::ShiftModifier))
         return;
     QLabel::keyPressEvent(event);
 }
 
 void LocalTimeLabel::mousePressEvent(QMouseEvent *event)
 {
-    if (clock && clock->unshift())
+    if (m_model.backToNow())
         return;
     QLabel::mousePressEvent(event);
 }

@@ -2,16 +2,15 @@
 // one-line read-out of changing length needs: the text is elided to the band's width, the whole
 // answer stands in its tool tip and accessible description, and it takes the keyboard focus (last
 // in the tab order), showing a focus frame and its tool tip, so that keyboard users read the whole
-// answer too. It also says when it has first been painted: the window starts the time lookups
-// only then, so that they never delay the first sight of the window.
+// answer too. Page Up, Page Down and J move the shown time, and a click brings it back to now.
 #pragma once
-
-#include "localtime/minute_clock.h"
 
 #include <QLabel>
 #include <QTimer>
 
-#include <functional>
+namespace orbisco::viewmodel {
+class WindowModel;
+}
 
 namespace orbisco::ui {
 
@@ -20,16 +19,11 @@ class LocalTimeLabel : public QLabel
     Q_OBJECT
 
 public:
-    explicit LocalTimeLabel(QWidget *parent);
+    LocalTimeLabel(viewmodel::WindowModel &model, QWidget *parent);
 
     // Shows text, elided to the width, and details as tool tip and accessible description.
     void showTime(const QString &text, const QString &details);
     const QString &fullText() const { return m_fullText; }
-
-    std::function<void()> onFirstPaint;
-    // The window's clock, whose shown time the keys move (Page Up, Page Down, J) and a click
-    // brings back to now.
-    localtime::MinuteClock *clock = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -43,8 +37,8 @@ private:
     void elide();
     void showDetails();
 
+    viewmodel::WindowModel &m_model;
     QString m_fullText;
-    bool m_painted = false;
     // Qt hides a tool tip at any key's release: the release of the Tab that brought the focus
     // here would take the answer away again at once. It shows again then.
     bool m_showOnRelease = false;

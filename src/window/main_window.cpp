@@ -31,7 +31,7 @@ MainWindow::MainWindow(Form1 &form, QWidget *parent)
 MainWindow::MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, QWidget *parent)
     : QWidget(parent)
     , m_form(form)
-    , m_clock(clock)
+    , m_model(form, clock)
 {
     const WindowLayout &window = windowLayout();
     setObjectName(QStringLiteral("Form1"));
@@ -43,10 +43,8 @@ MainWindow::MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, 
     TextBoxWidget *search = addTextBox(form.Text1);
     search->setAccessibleName(QStringLiteral("Suche"));
     search->onFocusIn = [&form] { form.Text1.raiseGotFocus(); };
-    connect(search, &QLineEdit::returnPressed, this, [this] {
-        if (!m_list->suggestions().empty())
-            m_form.Text1.setText(m_list->suggestions().front().code);
-    });
+    connect(search, &QLineEdit::returnPressed, &m_model,
+            &viewmodel::WindowModel::takeFirstSuggestion);
     addResultList();
 
     QLabel *counter = addLabel(form.CounterLabel);
@@ -57,36 +55,24 @@ MainWindow::MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, 
 
     // Each read-out is named by its caption, which is also its buddy. A box made after its caption
     // stands over it where the two overlap.
-    TextBoxWidget *offset = nullptr;
-    TextBoxWidget *currency = nullptr;
     for (const Form1::DetailBox &detail : form.detailBoxes()) {
         QLabel *label = addLabel(detail.caption);
         TextBoxWidget *edit = addTextBox(detail.box);
         label->setBuddy(edit);
         edit->setAccessibleName(detail.caption.Caption().chopped(1)); // without the colon
-        if (&detail.box == &form.Text2)
-            offset = edit;
-        else if (&detail.box == &form.Text3)
-            currency = edit;
-    }
-
-    // What follows the shown country and the clock: the read-outs beside the built-in values,
-    // and where the country lies on the map.
-    for (ShownCountryFollower *readout : {static_cast<ShownCountryFollower *>(&m_localTime),
-                                          static_cast<ShownCountryFollower *>(&m_currency),
-                                          static_cast<ShownCountryFollower *>(&m_countryOnMap)}) {
-        readout->showCountry(form.shownCountry());
-        connect(&form, &Form1::countryShown, readout, &ShownCountryFollower::showCountry);
-        connect(&m_clock, &localtime::MinuteClock::ticked, readout,
-                &ShownCountryFollower::showInstant);
     }
 
     addMap();
     addLocalTime();
-    addFactChecks(offset, currency);
+    addFactChecks();
     setTabOrder();
     new KeyPreview(this, form);
     search->setFocus();
+    // The first look into the time-zone database, at the sun and into ICU's data waits until the
+    // window has been painted, and so does the first search by German name (a query from the
+    // command line).
+    connect(this, &MainWindow::firstPainted, &m_model, &viewmodel::WindowModel::start,
+            Qt::QueuedConnection);
 }
 
 void MainWindow::centreOnScreen()
@@ -108,6 +94,15 @@ void MainWindow::showEvent(QShowEvent *event)
     // session), the search box would never get its focus, so a query from the command line would
     // not be selected and typing would go in front of it.
     activateWindow();
+}
+
+void MainWindow::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (!m_painted) {
+        m_painted = true;
+        emit firstPainted();
+    }
 }
 
 TextBoxWidget *MainWindow::addTextBox(TextBox &box)
@@ -156,14 +151,13 @@ void MainWindow::addResultList()
     m_list->setCurrentRow(model.ListIndex());
 
     connect(&model, &ListBox::cleared, m_list, &QListWidget::clear);
-    connect(&model, &ListBox::itemAdded, m_list, [this](const QString &text) {
-        m_list->addItem(text);
-        m_list->showSuggestions({}); // the list says something again
-    });
-    // After the search has run on a new query (the form's own handler comes first): what it
-    // cannot find, a suggestion may. Enter in the search box, or a click, takes one.
-    connect(&m_form.Text1, &TextBox::Change, this, &MainWindow::suggest);
-    connect(m_list, &ResultListWidget::suggestionChosen, &m_form.Text1, &TextBox::setText);
+    connect(&model, &ListBox::itemAdded, m_list,
+            [this](const QString &text) { m_list->addItem(text); });
+    // What the search cannot find, a suggestion may; a click takes one.
+    connect(&m_model, &viewmodel::WindowModel::suggestionsChanged, m_list,
+            &ResultListWidget::showSuggestions);
+    connect(m_list, &ResultListWidget::suggestionChosen, &m_model,
+            &viewmodel::WindowModel::takeSuggestion);
     connect(&model, &ListBox::listIndexChanged, m_list, [this](int row) {
         m_list->setCurrentRow(row);
         if (row >= 0)
@@ -178,27 +172,15 @@ void MainWindow::addResultList()
     });
 }
 
-void MainWindow::suggest()
-{
-    std::vector<facts::Suggestion> found;
-    if (m_form.List1.ListCount() == 0) {
-        if (m_index.isEmpty()) {
-            for (qint16 i = 0; i < m_form.TMplist.ListCount(); ++i)
-                m_index << m_form.TMplist.List(i);
-        }
-        found = m_germanSearch.suggest(m_form.Text1.Text(), m_index);
-    }
-    m_list->showSuggestions(std::move(found));
-}
-
 void MainWindow::addMap()
 {
     PictureBox &map = m_form.Picture1;
-    m_map = new MapWidget(m_form, m_clock, m_localTime, m_countryOnMap, this);
+    m_map = new MapWidget(m_model, this);
     applyLook(m_map, map.layout());
     m_map->setAccessibleName(QStringLiteral("Weltkarte"));
     m_map->setPixmap(pixmapFor(m_map, QStringLiteral(":/images/map.argb")));
     place(m_map, map);
+    m_model.map().setInside(m_map->contentsRect());
 
     // The arrow stands on the window above the map; the bar lies inside the map's picture.
     auto *arrow = new QLabel(this);
@@ -229,43 +211,28 @@ void MainWindow::addMap()
 
 void MainWindow::addLocalTime()
 {
-    m_localTimeLabel = new LocalTimeLabel(this);
+    auto *label = new LocalTimeLabel(m_model, this);
     const ControlLayout &layout = controlLayout(u"Ortszeit");
-    applyLook(m_localTimeLabel, layout);
-    m_localTimeLabel->setFont(withoutFallbacks(m_localTimeLabel->font()));
-    place(m_localTimeLabel, layout);
-
-    // The local time at the shown instant, saying by how much it is shifted: at every change of
-    // the read-out, and at every tick (a shift changes the words of a country with no time).
-    const auto showLocalTime = [this] {
-        const localtime::ShiftedReadout shown
-            = localtime::shiftedReadout(m_localTime.readout(), m_clock.instant(), m_clock.shift());
-        m_localTimeLabel->showTime(shown.text, shown.details);
-    };
-    connect(&m_localTime, &localtime::LocalTimeReadout::changed, m_localTimeLabel, showLocalTime);
-    connect(&m_clock, &localtime::MinuteClock::ticked, m_localTimeLabel, showLocalTime);
-    m_localTimeLabel->clock = &m_clock;
-    // The first look into the time-zone database and at the sun waits until the window has been
-    // painted, and so does the first search by German name (a query from the command line).
-    m_localTimeLabel->onFirstPaint = [this] {
-        QMetaObject::invokeMethod(&m_clock, "start", Qt::QueuedConnection);
-        QMetaObject::invokeMethod(this, "suggest", Qt::QueuedConnection);
-    };
+    applyLook(label, layout);
+    label->setFont(withoutFallbacks(label->font()));
+    place(label, layout);
+    const localtime::LocalTimeReadout &readout = m_model.localTime();
+    connect(&readout, &localtime::LocalTimeReadout::changed, label,
+            [label, &readout] { label->showTime(readout.shown().text, readout.shown().details); });
 }
 
-void MainWindow::addFactChecks(TextBoxWidget *offset, TextBoxWidget *currency)
+void MainWindow::addFactChecks()
 {
-    // The offset keeps the tool tip its layout gives it; a stale one adds the database's offsets.
-    const QString offsetTip = offset->toolTip();
-    connect(&m_localTime, &localtime::LocalTimeReadout::changed, offset, [this, offset, offsetTip] {
-        const QString &note = m_localTime.offsetNote();
-        const QString tip = note.isEmpty() ? offsetTip : offsetTip + u'\n' + note;
-        offset->setToolTip(tip);
-        offset->setAccessibleDescription(tip);
-        offset->setStale(!note.isEmpty());
+    auto *offset = findChild<TextBoxWidget *>(m_model.offsetBox().objectName());
+    auto *currency = findChild<TextBoxWidget *>(m_model.currencyBox().objectName());
+    connect(&m_model.offset(), &localtime::OffsetReadout::changed, offset, [this, offset] {
+        const QString details = m_model.offsetDetails();
+        offset->setToolTip(details);
+        offset->setAccessibleDescription(details);
+        offset->setStale(m_model.offset().check().stale);
     });
-    connect(&m_currency, &facts::CurrencyReadout::changed, currency, [this, currency] {
-        const facts::CurrencyCheck &check = m_currency.check();
+    connect(&m_model.currency(), &facts::CurrencyReadout::changed, currency, [this, currency] {
+        const facts::CurrencyCheck &check = m_model.currency().check();
         currency->setToolTip(check.details);
         currency->setAccessibleDescription(check.details);
         currency->setStale(check.stale);

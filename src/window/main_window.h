@@ -1,16 +1,12 @@
 // The Qt window of a Form1. It adds to QWidget the form's controls as widgets, placed where the
 // window description puts them, and the wiring both ways: what the form writes is drawn, and what
 // the person types, selects and presses goes back to the form's controls, the one source of truth
-// for all of them. Beside the widgets it owns the window's minute clock and the read-outs that
-// follow the shown country and that clock (the local time, the currency check, where the
-// country lies on the map), and hands both to them.
+// for all of them. What it shows beyond them (the local time, the checks beside the read-outs, the
+// map's shade, dots and country, the suggestions) comes from the window's model
+// (viewmodel/window_model.h), which it owns and binds its widgets to.
 #pragma once
 
-#include "facts/currency_readout.h"
-#include "facts/german_search.h"
-#include "geo/country_on_map.h"
-#include "localtime/local_time_readout.h"
-#include "localtime/minute_clock.h"
+#include "viewmodel/window_model.h"
 
 #include <QWidget>
 
@@ -25,7 +21,6 @@ namespace orbisco::ui {
 class Control;
 class TextBox;
 class Label;
-class PictureBox;
 class MapWidget;
 class TextBoxWidget;
 class LocalTimeLabel;
@@ -41,40 +36,39 @@ public:
     // by default).
     MainWindow(Form1 &form, const localtime::MinuteClock::Clock &clock, QWidget *parent = nullptr);
 
-    const localtime::LocalTimeReadout &localTime() const { return m_localTime; }
+    viewmodel::WindowModel &model() { return m_model; }
+    const localtime::LocalTimeReadout &localTime() const { return m_model.localTime(); }
     // Where the shown country lies on the map.
-    geo::CountryOnMap &countryOnMap() { return m_countryOnMap; }
+    geo::CountryOnMap &countryOnMap() { return m_model.countryOnMap(); }
     // What the local time, the map's shading and its tool tips follow.
-    localtime::MinuteClock &minuteClock() { return m_clock; }
+    localtime::MinuteClock &minuteClock() { return m_model.clock(); }
 
     // Puts the window at the centre of the screen it is on.
     void centreOnScreen();
 
+signals:
+    // The window has been painted for the first time.
+    void firstPainted();
+
 protected:
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     TextBoxWidget *addTextBox(TextBox &box);
     QLabel *addLabel(Label &label);
     void addResultList();
-    // Suggestions by German name where the search lists nothing.
-    Q_INVOKABLE void suggest();
     void addMap();
     void addLocalTime();
-    void addFactChecks(TextBoxWidget *offset, TextBoxWidget *currency);
+    void addFactChecks();
     void setTabOrder();
 
     Form1 &m_form;
+    viewmodel::WindowModel m_model;
     ResultListWidget *m_list = nullptr;
     MapWidget *m_map = nullptr;
-    localtime::MinuteClock m_clock;
-    localtime::LocalTimeReadout m_localTime;
-    facts::CurrencyReadout m_currency;
-    geo::CountryOnMap m_countryOnMap;
-    facts::GermanSearch m_germanSearch;
-    QStringList m_index; // the country index, as the search reads it; taken at the first search
-    LocalTimeLabel *m_localTimeLabel = nullptr;
     bool m_shown = false;
+    bool m_painted = false;
 };
 
 } // namespace orbisco::ui

@@ -71,7 +71,7 @@ void ResultListWidget::mousePressEvent(QMouseEvent *event)
     if (showsSuggestions()) {
         for (size_t i = 0; i < m_suggestions.size(); ++i) {
             if (suggestionRect(i).contains(event->position().toPoint())) {
-                emit suggestionChosen(m_suggestions[i].code);
+                emit suggestionChosen(i);
                 return;
             }
         }

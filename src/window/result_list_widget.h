@@ -26,7 +26,8 @@ public:
     QRect suggestionRect(size_t i) const;
 
 signals:
-    void suggestionChosen(const QString &code);
+    // A click on suggestion `index`.
+    void suggestionChosen(size_t index);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
