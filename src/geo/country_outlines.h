@@ -94,9 +94,9 @@ private:
 };
 
 // A ring as the picture shows it, as fractions of its width and height: x from 0 at the map's
-// left edge, past 1 for a ring that runs on across its right edge; y in the picture's height,
-// outside the map band where the ring leaves it. Drawn again one map's width to the left or
-// right where it runs off an edge, the ring appears at both.
+// left edge, past 1 for a ring that runs on across its right edge (or below 0 across its left
+// one); y in the picture's height, outside the map band where the ring leaves it. Where it runs
+// off an edge, CountryOnMap adds a copy a map's width the other way, so that it shows at both.
 std::vector<PicturePoint> pictureRing(const std::vector<GeoPoint> &points);
 
 } // namespace orbisco::geo

@@ -24,9 +24,9 @@ QString columnDescription(int zone, int count)
     return zoneName(zone) + QStringLiteral(", ") + entryCountText(count);
 }
 
-QString columnToolTip(int zone, const QDateTime &utcNow, int count)
+QString columnToolTip(int zone, const QDateTime &shown, int count)
 {
-    const QDateTime there = utcNow.toUTC().addSecs(qint64(zone) * 3600);
+    const QDateTime there = shown.toUTC().addSecs(qint64(zone) * 3600);
     const QString time
         = there.isValid() ? there.time().toString(QStringLiteral("HH:mm")) : QStringLiteral("?");
     return zoneName(zone) + QStringLiteral(" · ") + time + QStringLiteral(" · ")

@@ -15,9 +15,9 @@ QString zoneName(int zone);
 QString entryCountText(int count);
 // The accessible description of the focus column: "UTC+5, 8 Länder".
 QString columnDescription(int zone, int count);
-// The pointer's tool tip: "UTC+5 · 19:32 · 8 Länder", the time being UTC now plus the zone's
-// hours.
-QString columnToolTip(int zone, const QDateTime &utcNow, int count);
+// The pointer's tool tip: "UTC+5 · 19:32 · 8 Länder", the time being the shown instant in UTC
+// plus the zone's hours.
+QString columnToolTip(int zone, const QDateTime &shown, int count);
 
 // The focus column after a key: Left and Right move it by one column, stopping at the edges; Home
 // and End go to the edges. Empty for any other key. qtKey is a Qt::Key.
