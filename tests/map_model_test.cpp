@@ -113,10 +113,17 @@ TEST_F(MapModelTest, ColumnsArePressedWhereTheyStand)
     EXPECT_EQ(press.x, 390.0f);
     EXPECT_EQ(press.y, 150.0f);
 
+    // The focus column moves by the arrows, stopping at the edges, and goes to them by Home and
+    // End; other keys are not the map's.
+    EXPECT_EQ(map.keyAction(4, Qt::Key_Right).focus, 5);
+    EXPECT_EQ(map.keyAction(-11, Qt::Key_Left).focus, -11);
+    EXPECT_EQ(map.keyAction(0, Qt::Key_End).focus, 12);
+    EXPECT_FALSE(map.keyAction(0, Qt::Key_A).taken);
     // Space or Return on UTC+5 lists what a press in its middle lists, with Bhutan shown.
-    const std::optional<map::MapModel::Press> key = map.keyPress(5);
-    ASSERT_TRUE(key);
-    m_form->Picture1.raiseMouseDown(1, 0, key->x, key->y);
+    const map::MapModel::KeyAction key = map.keyAction(5, Qt::Key_Return);
+    ASSERT_TRUE(key.taken && key.press && !key.focus);
+    EXPECT_EQ(key.press->x, 387.0f * 16 + 193.5f);
+    m_form->Picture1.raiseMouseDown(1, 0, key.press->x, key.press->y);
     EXPECT_EQ(entries(m_form->List1).size(), 8);
     EXPECT_EQ(m_form->Text6.Text(), u"Thimphu"_s);
     EXPECT_EQ(map.columnDescription(5), u"UTC+5, 8 Länder"_s);

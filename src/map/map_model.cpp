@@ -113,6 +113,15 @@ std::optional<MapModel::Press> MapModel::keyPress(qint16 zone) const
     return Press{*middle, m_form.Picture1.Height() / 2};
 }
 
+MapModel::KeyAction MapModel::keyAction(qint16 focusZone, int qtKey) const
+{
+    if (const std::optional<qint16> zone = zoneAfterKey(focusZone, qtKey))
+        return {zone, std::nullopt, true};
+    if (qtKey == Qt::Key_Space || qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter)
+        return {std::nullopt, keyPress(focusZone), true};
+    return {};
+}
+
 QRect MapModel::reachOf(QPointF point) const
 {
     return grown(QRectF(point, QSizeF()), kDotReach);

@@ -80,6 +80,16 @@ public:
     // The press that Space or Return on a focus column makes: in the column's middle, half way
     // down; none where the map has no columns.
     std::optional<Press> keyPress(qint16 zone) const;
+    // What a key does with the focus on the map, its focus column being focusZone: Left, Right,
+    // Home and End move the focus column (map/column_info.h); Space, Return and Enter press it.
+    // Neither for any other key, which is not the map's.
+    struct KeyAction
+    {
+        std::optional<qint16> focus;
+        std::optional<Press> press;
+        bool taken = false;
+    };
+    KeyAction keyAction(qint16 focusZone, int qtKey) const;
 
     // Where the dots of the shown country's zones stand, one per zone with a place (the spots of
     // the local time, in order); empty for a place off the map.

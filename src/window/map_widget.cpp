@@ -2,7 +2,6 @@
 
 #include "app/form1.h"
 #include "controls/event_codes.h"
-#include "map/column_info.h"
 #include "map/map_model.h"
 #include "sun/daylight.h"
 #include "viewmodel/window_model.h"
@@ -227,18 +226,13 @@ void MapWidget::keyPressEvent(QKeyEvent *event)
 {
     if (m_model.timeKey(event->key(), event->modifiers() & Qt::ShiftModifier))
         return;
-    if (const std::optional<qint16> zone = map::zoneAfterKey(m_focusZone, event->key())) {
-        setFocusZone(*zone);
-        return;
-    }
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
-        || event->key() == Qt::Key_Enter) {
-        // Exactly a left-button press in the middle of the focus column.
-        if (const std::optional<map::MapModel::Press> press = m_map.keyPress(m_focusZone))
-            m_model.form().Picture1.raiseMouseDown(kLeftButton, 0, press->x, press->y);
-        return;
-    }
-    QLabel::keyPressEvent(event);
+    const map::MapModel::KeyAction action = m_map.keyAction(m_focusZone, event->key());
+    if (action.focus)
+        setFocusZone(*action.focus);
+    if (action.press) // exactly a left-button press there
+        m_model.form().Picture1.raiseMouseDown(kLeftButton, 0, action.press->x, action.press->y);
+    if (!action.taken)
+        QLabel::keyPressEvent(event);
 }
 
 void MapWidget::focusInEvent(QFocusEvent *event)
