@@ -3,8 +3,11 @@
 #include "form1_probe.h"
 
 #include "data/builtin_data.h"
+#include "facts/code_check.h"
 #include "facts/currency.h"
 #include "facts/german_search.h"
+#include "facts/iso_codes.h"
+#include "facts/languages_check.h"
 #include "geo/projection.h"
 #include "localtime/country_time.h"
 #include "localtime/local_time_text.h"
@@ -123,8 +126,29 @@ void readZoneTab(benchmark::State &state)
     state.counters["places"] = double(localtime::ZonePlaces::fromFile(path).size());
 }
 
+// The first use of iso-codes: both files read and parsed (after the first paint, once).
+void readIsoCodes(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(facts::IsoCodes::fromFolder(facts::IsoCodes::systemFolder()));
+}
+
+// A change of country's facts of today: the CLDR's languages (ICU's table read once per region,
+// the names each time) and the codes' standing.
+void factsOfToday(benchmark::State &state, const QString &code, const QString &alpha3)
+{
+    const facts::IsoCodes codes = facts::IsoCodes::fromFolder(facts::IsoCodes::systemFolder());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(facts::checkLanguages(code, facts::territoryFacts(code)));
+        benchmark::DoNotOptimize(facts::checkCode(code, alpha3, codes));
+    }
+}
+
 } // namespace
 
+BENCHMARK(readIsoCodes)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(factsOfToday, germany, u"DE"_s, u"DEU"_s)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(factsOfToday, india, u"IN"_s, u"IND"_s)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(localTime, germany, u"DE"_s, u"+01:00"_s)->Arg(0)->Arg(1);
 BENCHMARK_CAPTURE(localTime, united_states, u"US"_s, u"-11:00 - -05:00"_s)->Arg(0)->Arg(1);
 BENCHMARK_CAPTURE(keystroke, empty_query, QString());

@@ -126,8 +126,8 @@ void countryHighlight(benchmark::State &state)
     OpenWindow open;
     const QString codes[]
         = {QStringLiteral("DE"), QStringLiteral("FR"), QStringLiteral("US"), QStringLiteral("RU")};
-    const ShownCountry countries[]
-        = {{codes[state.range(0) * 2], {}, {}}, {codes[state.range(0) * 2 + 1], {}, {}}};
+    const ShownCountry countries[] = {{codes[state.range(0) * 2], {}, {}, {}, {}},
+                                      {codes[state.range(0) * 2 + 1], {}, {}, {}, {}}};
     int i = 0;
     for (auto _ : state) {
         open.window.countryOnMap().showCountry(countries[i++ & 1]);

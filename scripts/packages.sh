@@ -1,7 +1,8 @@
 # Sourced by run.sh and test.sh: the Debian packages Orbisco needs, and a way to install the
 # missing ones. Installs nothing that is already there.
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev libicu-dev fonts-liberation tzdata qt6-translations-l10n)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev libicu-dev fonts-liberation tzdata qt6-translations-l10n
+    iso-codes)
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xfonts-base xdotool faketime imagemagick
     tesseract-ocr file
     tesseract-ocr-eng desktop-file-utils valgrind clang libclang-rt-14-dev clang-format clang-tidy

@@ -94,7 +94,9 @@ TEST(Details, EachFillingIsToldWithItsRecordAndAnEmptyListTellsNothing)
     form->Text1.setText(u"xyz"_s); // lists nothing: the panel keeps Nepal
     form->Text1.setText(u"fx"_s);  // an entry without a record
     ASSERT_EQ(told.size(), 2u);
-    EXPECT_EQ(told[0], (ShownCountry{u"NP"_s, u"+05:30"_s, u"Nepalese rupee (NPR, Rs)"_s}));
+    EXPECT_EQ(
+        told[0],
+        (ShownCountry{u"NP"_s, u"+05:30"_s, u"Nepalese rupee (NPR, Rs)"_s, u"Nepali"_s, u"NPL"_s}));
     EXPECT_EQ(form->shownCountry(), ShownCountry());
     EXPECT_EQ(told[1], ShownCountry());
     // What a person types into the boxes is not the record's.

@@ -294,7 +294,7 @@ TEST_F(LocalTimeReadoutTest, FollowsTheShownCountryAndTheMinute)
     MinuteClock clock([&now] { return now; });
     LocalTimeReadout readout;
     QObject::connect(&clock, &MinuteClock::ticked, &readout, &LocalTimeReadout::showTime);
-    readout.showCountry({u"DE"_s, u"+01:00"_s, u"Euro (EUR)"_s});
+    readout.showCountry({u"DE"_s, u"+01:00"_s, u"Euro (EUR)"_s, {}, {}});
     EXPECT_TRUE(readout.text().isEmpty()) << "no lookup before the first instant";
     EXPECT_FALSE(readout.isStarted());
     EXPECT_EQ(clock.aimedWait(), -1);
@@ -316,11 +316,11 @@ TEST_F(LocalTimeReadoutTest, FollowsTheShownCountryAndTheMinute)
     EXPECT_EQ(readout.text(), u"Ortszeit: Mo. 00:00"_s);
 
     // Another country at once, at the last instant; "?" (no record), and a record with no zone.
-    readout.showCountry({u"NP"_s, u"+05:30"_s, {}});
+    readout.showCountry({u"NP"_s, u"+05:30"_s, {}, {}, {}});
     EXPECT_EQ(readout.text(), u"Ortszeit: Mo. 03:45"_s);
     readout.showCountry({});
     EXPECT_EQ(readout.text(), u"Ortszeit: ?"_s);
-    readout.showCountry({u"BV"_s, {}, {}});
+    readout.showCountry({u"BV"_s, {}, {}, {}, {}});
     EXPECT_EQ(readout.text(), u"Ortszeit: ?"_s);
 }
 
@@ -451,7 +451,7 @@ TEST_F(LocalTimeReadoutTest, TheClockShiftsByWholeHoursUpToAYear)
     MinuteClock clock([&now] { return now; });
     LocalTimeReadout readout;
     QObject::connect(&clock, &MinuteClock::ticked, &readout, &LocalTimeReadout::showTime);
-    readout.showCountry({u"DE"_s, u"+01:00"_s, {}});
+    readout.showCountry({u"DE"_s, u"+01:00"_s, {}, {}, {}});
     clock.start();
     EXPECT_EQ(readout.text(), u"Ortszeit: So. 00:59"_s);
     // Across Germany's change in spring: the offset and summer time follow the shown instant.

@@ -40,7 +40,8 @@ for library in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
 done
 plugins=$(dirname "$(dirname "$(realpath /usr/lib/*/qt6/plugins/platforms/libqxcb.so)")")
 for needed in "$plugins/platforms/libqxcb.so" "$(fc-match -f '%{file}' 'Arial:bold')" \
-    /usr/share/zoneinfo/Europe/Berlin /usr/share/qt6/translations/qtbase_de.qm; do
+    /usr/share/zoneinfo/Europe/Berlin /usr/share/qt6/translations/qtbase_de.qm \
+    /usr/share/iso-codes/json/iso_3166-1.json; do
     [ -e "$needed" ] || fail "$needed is missing on this machine"
     declared "$(owner "$needed")" || fail "Depends lacks $(owner "$needed"), which has $needed"
 done

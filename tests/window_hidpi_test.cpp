@@ -1,6 +1,7 @@
 // On a screen of twice the density the map and the arrow come from their 2x images, so they are
 // drawn sharp, and everything stands where it stands at 1x.
 #include "app/form1.h"
+#include "flag_pixels.h"
 #include "window/main_window.h"
 
 #include <QLabel>
@@ -37,6 +38,13 @@ private slots:
         QCOMPARE(form.CounterLabel.Caption(), QStringLiteral("(8)"));
         QCOMPARE(arrow->geometry(), QRect(421, 173, 27, 27));
         QCOMPARE(window.findChild<QWidget *>(QStringLiteral("Line1"))->x(), 2 + 424);
+
+        // The flag beside the code, from its 2x picture: crisp stripes.
+        form.Text1.setText(QStringLiteral("germany"));
+        auto *code = window.findChild<ui::TextBoxWidget *>(QStringLiteral("Text5"));
+        QTRY_VERIFY(!code->flag().isNull());
+        QCOMPARE(code->flag().devicePixelRatio(), 2.0);
+        QVERIFY(showsGermanFlag(code));
     }
 };
 

@@ -229,6 +229,11 @@ private slots:
                 const QPoint at(pick(map->width()), pick(map->height()));
                 QHelpEvent help(QEvent::ToolTip, at, map->mapToGlobal(at));
                 QApplication::sendEvent(map, &help);
+                // And the tool tip of the languages or of the code, the facts of today.
+                QLineEdit *box = readOuts[pick(2) ? 2 : 3];
+                QHelpEvent boxHelp(QEvent::ToolTip, box->rect().center(),
+                                   box->mapToGlobal(box->rect().center()));
+                QApplication::sendEvent(box, &boxHelp);
                 QApplication::processEvents();
             } else {
                 did = QStringLiteral("focus");
@@ -287,9 +292,15 @@ private slots:
                      where);
             // Suggestions only while the list is empty.
             QVERIFY2(list->count() == 0 || list->accessibleDescription().isEmpty(), where);
-            // Nothing lit and no ring while the details panel shows "?".
+            // Nothing lit and no ring while the details panel shows "?", and nothing of today
+            // beside the languages and the code.
             if (readOuts[0]->text() == QStringLiteral("?")) {
                 QVERIFY2(map->countryArea().isEmpty() && !map->countryMarker(), where);
+                QVERIFY2(readOuts[2]->toolTip().isEmpty() && readOuts[3]->toolTip().isEmpty(),
+                         where);
+            } else if (window.localTime().isStarted()) {
+                // A record's code stands somewhere in ISO 3166, or is none of its codes.
+                QVERIFY2(readOuts[3]->toolTip().contains(QStringLiteral("ISO 3166")), where);
             }
 
             if (action == 1000)

@@ -2,6 +2,7 @@
 // keys in the list, presses on the map and on the bar, Escape from every control.
 #include "app/command_line.h"
 #include "app/form1.h"
+#include "flag_pixels.h"
 #include "window/local_time_label.h"
 #include "window/main_window.h"
 #include "window/result_list_widget.h"
@@ -567,6 +568,45 @@ private slots:
         QVERIFY(currency->toolTip().isEmpty());
         QVERIFY(!amber(currency) && !amber(offset));
         QCOMPARE(offset->toolTip(), u"UTC"_s);
+    }
+
+    void theFactsOfTodayStandBesideTheRecord()
+    {
+        open(u"germany"_s);
+        QTRY_VERIFY(m_window->localTime().isStarted());
+        auto *languages = widget<ui::TextBoxWidget>("Text4");
+        auto *code = widget<ui::TextBoxWidget>("Text5");
+        const auto description = [](QWidget *box) {
+            return QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+        };
+        QVERIFY(languages->toolTip().startsWith(u"Laut Unicode CLDR (80,2 Mio. Einwohner):\n"_s));
+        QCOMPARE(description(languages), languages->toolTip());
+        QCOMPARE(code->toolTip(),
+                 u"ISO 3166-1: DE, DEU, Nummer 276 (Federal Republic of Germany)"_s);
+        QCOMPARE(description(code), code->toolTip() + u"\nFlagge: Deutschland"_s);
+        QVERIFY(!code->isStale());
+        QVERIFY(showsGermanFlag(code));
+        // The text ends left of the flag.
+        QVERIFY(code->width() - code->textMargins().right() <= code->flagRect().left());
+
+        // The Netherlands' languages are cut short by the box: the whole text comes first.
+        m_form->Text1.setText(u"netherlands nl"_s);
+        QVERIFY(languages->cutsShort());
+        QVERIFY(languages->toolTip().startsWith(languages->text() + u"\nLaut Unicode CLDR"_s));
+
+        // Zaire: withdrawn, marked, no flag; the United Kingdom: marked, with Great Britain's flag
+        // left of the mark; "?": nothing.
+        m_form->Text1.setText(u"zaire"_s);
+        QVERIFY(code->isStale());
+        QVERIFY(code->flag().isNull());
+        QVERIFY(code->toolTip().startsWith(u"ZR steht seit 14.07.1997 nicht mehr"_s));
+        m_form->Text1.setText(u"united kingdom (great britain) uk"_s);
+        QVERIFY(code->isStale());
+        QVERIFY(!code->flag().isNull());
+        QVERIFY(code->flagRect().right() < code->markRect().left());
+        m_form->Text1.setText(u"fx"_s);
+        QVERIFY(code->toolTip().isEmpty() && languages->toolTip().isEmpty());
+        QVERIFY(code->flag().isNull() && !code->isStale());
     }
 };
 

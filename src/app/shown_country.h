@@ -12,9 +12,11 @@ namespace orbisco {
 // the boxes since; all empty while the panel shows "?".
 struct ShownCountry
 {
-    QString code;     // "DE"
-    QString offset;   // the built-in UTC offset: "+01:00"
-    QString currency; // the built-in currency: "Euro (EUR)"
+    QString code;      // "DE"
+    QString offset;    // the built-in UTC offset: "+01:00"
+    QString currency;  // the built-in currency: "Euro (EUR)"
+    QString languages; // the built-in languages: "German"
+    QString alpha3;    // the built-in three-letter code: "DEU"
 
     bool operator==(const ShownCountry &) const = default;
 };

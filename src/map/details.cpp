@@ -32,7 +32,8 @@ void Form1::ShowCountry(const QString &code) noexcept
             break;
         }
     }
-    m_shown = shown ? ShownCountry{(*shown)[0], (*shown)[1], (*shown)[2]} : ShownCountry();
+    m_shown = shown ? ShownCountry{(*shown)[0], (*shown)[1], (*shown)[2], (*shown)[3], (*shown)[4]}
+                    : ShownCountry();
     if (shown)
         showRecord(*shown);
     emit countryShown(m_shown);

@@ -6,20 +6,21 @@
 namespace orbisco::viewmodel {
 
 WindowModel::WindowModel(Form1 &form, const localtime::MinuteClock::Clock &clock,
-                         localtime::ZoneDirectory zones, QObject *parent)
+                         localtime::ZoneDirectory zones, QString isoCodes, QObject *parent)
     : QObject(parent)
     , m_form(form)
     , m_clock(clock)
     , m_clocks(std::make_shared<localtime::ShownClocks>(std::move(zones)))
     , m_localTime(m_clocks)
     , m_offset(m_clocks)
+    , m_code(std::move(isoCodes))
     , m_map(form, m_clock, m_localTime, m_countryOnMap,
             [](QStringView code) { return facts::germanName(code); })
 {
     // What follows the shown country and the clock: the read-outs beside the built-in values,
     // and where the country lies on the map. Each starts from what the form shows now.
     for (ShownCountryFollower *follower : std::initializer_list<ShownCountryFollower *>{
-             &m_localTime, &m_offset, &m_currency, &m_countryOnMap}) {
+             &m_localTime, &m_offset, &m_currency, &m_languages, &m_code, &m_countryOnMap}) {
         follower->showCountry(form.shownCountry());
         connect(&form, &Form1::countryShown, follower, &ShownCountryFollower::showCountry);
         connect(&m_clock, &localtime::MinuteClock::ticked, follower,
@@ -56,6 +57,34 @@ QString WindowModel::offsetDetails()
     const QString own = offsetBox().layout().toolTip.toString();
     const localtime::OffsetCheck &check = m_offset.check();
     return check.details.isEmpty() ? own : own + u'\n' + check.details;
+}
+
+ui::TextBox &WindowModel::languagesBox()
+{
+    return m_form.detailBox(Form1::kLanguagesField);
+}
+
+ui::TextBox &WindowModel::codeBox()
+{
+    return m_form.detailBox(Form1::kAlpha3Field);
+}
+
+QString WindowModel::languagesDetails(bool cutShort)
+{
+    const QString &details = m_languages.check().details;
+    if (!cutShort)
+        return details;
+    const QString &whole = languagesBox().Text();
+    return details.isEmpty() ? whole : whole + u'\n' + details;
+}
+
+QString WindowModel::codeDescription() const
+{
+    const facts::CodeCheck &check = m_code.check();
+    if (check.flag.isEmpty())
+        return check.details;
+    const QString name = facts::germanName(check.flag);
+    return check.details + QStringLiteral("\nFlagge: ") + (name.isEmpty() ? check.flag : name);
 }
 
 void WindowModel::suggest()

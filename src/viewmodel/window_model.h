@@ -1,8 +1,10 @@
 #pragma once
 
 #include "controls/time_keys.h"
+#include "facts/code_readout.h"
 #include "facts/currency_readout.h"
 #include "facts/german_search.h"
+#include "facts/languages_readout.h"
 #include "geo/country_on_map.h"
 #include "localtime/local_time_readout.h"
 #include "localtime/minute_clock.h"
@@ -35,9 +37,10 @@ class WindowModel : public QObject
 
 public:
     // form: the loaded form; clock: the instant now (the system's clock by default); zones: where
-    // the countries' zones and their places come from.
+    // the countries' zones and their places come from; isoCodes: the folder of iso-codes' files.
     explicit WindowModel(Form1 &form, const localtime::MinuteClock::Clock &clock = {},
                          localtime::ZoneDirectory zones = localtime::ZoneDirectory(),
+                         QString isoCodes = facts::IsoCodes::systemFolder(),
                          QObject *parent = nullptr);
 
     Form1 &form() { return m_form; }
@@ -45,6 +48,8 @@ public:
     const localtime::LocalTimeReadout &localTime() const { return m_localTime; }
     const localtime::OffsetReadout &offset() const { return m_offset; }
     const facts::CurrencyReadout &currency() const { return m_currency; }
+    const facts::LanguagesReadout &languages() const { return m_languages; }
+    const facts::CodeReadout &code() const { return m_code; }
     geo::CountryOnMap &countryOnMap() { return m_countryOnMap; }
     map::MapModel &map() { return m_map; }
 
@@ -56,9 +61,16 @@ public:
     // The boxes the checks stand beside: the record's UTC offset and its currency.
     ui::TextBox &offsetBox();
     ui::TextBox &currencyBox();
-    // What the offset box's tool tip and description say: its own tip ("Zeitzone: UTC"), then the
-    // check's lines where the record's offset is not the database's.
+    // What the offset box's tool tip and description say: its own tip ("UTC"), then the check's
+    // lines where the record's offset is not the database's.
     QString offsetDetails();
+    // The languages and the three-letter code, and what their tool tips and descriptions say: the
+    // record's whole languages where the box cuts them short, then the CLDR's lines; the ISO
+    // line, and for screen readers the flag's name after it ("Flagge: Deutschland").
+    ui::TextBox &languagesBox();
+    ui::TextBox &codeBox();
+    QString languagesDetails(bool cutShort);
+    QString codeDescription() const;
 
     // Index entries found by their German name, while the search lists nothing for a query of
     // three characters or more; none otherwise.
@@ -88,6 +100,8 @@ private:
     localtime::LocalTimeReadout m_localTime;
     localtime::OffsetReadout m_offset;
     facts::CurrencyReadout m_currency;
+    facts::LanguagesReadout m_languages;
+    facts::CodeReadout m_code;
     geo::CountryOnMap m_countryOnMap;
     map::MapModel m_map;
     facts::GermanSearch m_germanSearch;

@@ -87,6 +87,18 @@ QPixmap pixmapFor(const QWidget *widget, const QString &path)
     return QPixmap::fromImage(packedImage(path));
 }
 
+QPixmap flagFor(const QWidget *widget, const QString &code)
+{
+    if (code.isEmpty())
+        return {};
+    const bool dense = widget->devicePixelRatio() > 1.0;
+    QPixmap flag(QStringLiteral(":/flags/%1%2.png")
+                     .arg(code.toLower(), dense ? QStringLiteral("@2x") : QString()));
+    if (dense)
+        flag.setDevicePixelRatio(2.0);
+    return flag;
+}
+
 void drawFocusFrame(QWidget *widget, QPainter &painter, const QRect &rect)
 {
     // An outline only: a style's focus frame may fill what it frames (Fusion lays a translucent

@@ -29,6 +29,9 @@ void place(QWidget *widget, const ControlLayout &layout);
 // The packed picture (window/packed_image.h) for the widget's screen: on a screen of twice the
 // density or more, its 2x pack, drawn sharp at the same logical size.
 QPixmap pixmapFor(const QWidget *widget, const QString &path);
+// The flag of an ISO 3166-1 code (tools/make-flags.sh) for the widget's screen, sharp at twice the
+// density; null for a code without one.
+QPixmap flagFor(const QWidget *widget, const QString &code);
 // A focus frame inside rect, kFocusFrameWidth pixels wide, for a widget that draws its own focus
 // mark.
 inline constexpr int kFocusFrameWidth = 2;

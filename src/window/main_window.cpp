@@ -237,6 +237,20 @@ void MainWindow::addFactChecks()
         currency->setAccessibleDescription(check.details);
         currency->setStale(check.stale);
     });
+    auto *languages = findChild<TextBoxWidget *>(m_model.languagesBox().objectName());
+    connect(&m_model.languages(), &facts::LanguagesReadout::changed, languages, [this, languages] {
+        const QString details = m_model.languagesDetails(languages->cutsShort());
+        languages->setToolTip(details);
+        languages->setAccessibleDescription(details);
+    });
+    auto *code = findChild<TextBoxWidget *>(m_model.codeBox().objectName());
+    connect(&m_model.code(), &facts::CodeReadout::changed, code, [this, code] {
+        const facts::CodeCheck &check = m_model.code().check();
+        code->setToolTip(check.details);
+        code->setAccessibleDescription(m_model.codeDescription());
+        code->setStale(check.stale);
+        code->setFlag(flagFor(code, check.flag));
+    });
 }
 
 void MainWindow::setTabOrder()

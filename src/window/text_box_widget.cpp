@@ -31,9 +31,44 @@ void TextBoxWidget::setStale(bool stale)
     if (stale == m_stale)
         return;
     m_stale = stale;
-    // The text ends left of the mark.
-    setTextMargins(0, 0, stale ? markRect().width() + 2 : 0, 0);
+    keepTextClear();
+}
+
+void TextBoxWidget::setFlag(const QPixmap &flag)
+{
+    if (flag.isNull() && m_flag.isNull())
+        return;
+    m_flag = flag;
+    keepTextClear();
+}
+
+QRect TextBoxWidget::flagRect() const
+{
+    // As high as the box allows with about 3 pixels to spare inside its frame, 4:3.
+    const int height = std::max(6, this->height() - 10);
+    const int width = height * 4 / 3;
+    const int right = m_stale ? markRect().left() - 3 : this->width() - 5;
+    return QRect(right - width, (this->height() - height) / 2, width, height);
+}
+
+void TextBoxWidget::keepTextClear()
+{
+    // The text ends left of the flag and the mark.
+    int right = 0;
+    if (!m_flag.isNull())
+        right = width() - flagRect().left() + 2;
+    else if (m_stale)
+        right = markRect().width() + 2;
+    setTextMargins(0, 0, right, 0);
     update();
+}
+
+bool TextBoxWidget::cutsShort() const
+{
+    const QMargins margins = textMargins();
+    // The line edit's frame and its own margin of about 2 pixels a side.
+    const int room = contentsRect().width() - margins.left() - margins.right() - 4;
+    return fontMetrics().horizontalAdvance(text()) > room;
 }
 
 QRect TextBoxWidget::markRect() const
@@ -45,11 +80,27 @@ QRect TextBoxWidget::markRect() const
 void TextBoxWidget::paintEvent(QPaintEvent *event)
 {
     QLineEdit::paintEvent(event);
+    if (m_stale || !m_flag.isNull()) {
+        QPainter painter(this);
+        paintMarks(painter);
+    }
+}
+
+void TextBoxWidget::paintMarks(QPainter &painter)
+{
+    if (!m_flag.isNull()) {
+        // Pixel on pixel at the screen's density, framed a pixel wide in grey, so that a white
+        // flag stands out on the light grey box.
+        const QRect flag = flagRect();
+        painter.drawPixmap(flag, m_flag);
+        painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(flag).adjusted(-0.5, -0.5, 0.5, 0.5));
+    }
     if (!m_stale)
         return;
     // Amber with dark edge and sign: it stands out on the read-outs' light grey, which stays light
     // in any colour scheme.
-    QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect mark = markRect();
     painter.setPen(QPen(QColor(0x5a, 0x3c, 0x00), 1.0));

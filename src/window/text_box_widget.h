@@ -8,12 +8,16 @@
 // record; and after about a thousand characters of edits the history starts afresh.
 //
 // A read-out whose built-in value is no longer true carries a mark inside its right end, an amber
-// badge with "!", which its text never runs under. The mark is drawn, never part of the text.
+// badge with "!", which its text never runs under. A read-out may also show a flag there, 4:3 in
+// a thin grey frame, left of the mark. Both are drawn, never part of the text.
 #pragma once
 
 #include <QLineEdit>
+#include <QPixmap>
 
 #include <functional>
+
+class QPainter;
 
 namespace orbisco::ui {
 
@@ -31,6 +35,12 @@ public:
     bool isStale() const { return m_stale; }
     // Where the mark stands, in widget coordinates.
     QRect markRect() const;
+    // Shows a flag, or none for a null pixmap; where it stands.
+    void setFlag(const QPixmap &flag);
+    const QPixmap &flag() const { return m_flag; }
+    QRect flagRect() const;
+    // Whether the whole text is wider than the room the box gives it.
+    bool cutsShort() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -54,7 +64,11 @@ private:
     void countEdit(const QString &text);
     void forgetUndoHistory();
 
+    void keepTextClear();
+    void paintMarks(QPainter &painter);
+
     bool m_stale = false;
+    QPixmap m_flag;
     qsizetype m_edited = 0;
     qsizetype m_lastSize;
 };
