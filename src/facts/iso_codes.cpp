@@ -49,7 +49,7 @@ bool isNumeric(QStringView text)
 IsoCodes IsoCodes::fromJson(QByteArrayView part1, QByteArrayView part3)
 {
     IsoCodes codes;
-    for (const QJsonValue &value : entriesOf(part1, QStringLiteral("3166-1"))) {
+    for (const auto &value : entriesOf(part1, QStringLiteral("3166-1"))) {
         const QJsonObject entry = value.toObject();
         Country country{field(entry, "alpha_2"), field(entry, "alpha_3"), field(entry, "numeric"),
                         field(entry, "name"), field(entry, "official_name")};
@@ -57,7 +57,7 @@ IsoCodes IsoCodes::fromJson(QByteArrayView part1, QByteArrayView part3)
             && isNumeric(country.numeric) && !country.name.isEmpty())
             codes.m_countries.append(std::move(country));
     }
-    for (const QJsonValue &value : entriesOf(part3, QStringLiteral("3166-3"))) {
+    for (const auto &value : entriesOf(part3, QStringLiteral("3166-3"))) {
         const QJsonObject entry = value.toObject();
         Withdrawn code{field(entry, "alpha_2"), field(entry, "alpha_3"), field(entry, "numeric"),
                        field(entry, "name"),

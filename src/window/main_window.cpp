@@ -19,7 +19,6 @@
 #include <QStyle>
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 namespace orbisco::ui {
