@@ -6,7 +6,8 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev libicu-dev fonts-liberation tzdata q
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xfonts-base xdotool faketime imagemagick
     tesseract-ocr file
     tesseract-ocr-eng desktop-file-utils valgrind clang libclang-rt-14-dev clang-format clang-tidy
-    dpkg-dev lintian appstream man-db librsvg2-bin weston qt6-wayland)
+    dpkg-dev lintian appstream man-db librsvg2-bin weston qt6-wayland
+    gmt-dcw python3-netcdf4 iso-flags-svg)
 
 ensure_packages() {
     local missing=() package

@@ -3,7 +3,7 @@
 # borders that Debian ships (package gmt-dcw 2.1.1, /usr/share/gmt-dcw/dcw-gmt.nc), simplified to
 # within half a pixel of the map picture at twice its size, in latitudes and longitudes, so that
 # the program's one projection places them as it places everything else on the map.
-#   apt-get install gmt-dcw python3-netcdf4 && tools/country-outlines.py
+#   apt-get install gmt-dcw python3-netcdf4 && tools/country-outlines.py [folder]
 # Running it twice gives the same file. The build never needs it.
 #
 # In the file each country's codes, rings and points stand one after the other as 16-bit numbers:
@@ -19,7 +19,9 @@ import netCDF4
 import numpy
 
 SOURCE = "/usr/share/gmt-dcw/dcw-gmt.nc"
-OUT = pathlib.Path(__file__).resolve().parent.parent / "src/data/country_outlines_data.cpp"
+# Where it writes: the committed file, or a folder given as the first argument (the tests use one).
+OUT = (pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else
+       pathlib.Path(__file__).resolve().parent.parent / "src/data") / "country_outlines_data.cpp"
 
 # The map picture's projection (src/geo/projection.h): a Miller map of 84° N to 66° S, longitudes
 # from -172.5° to 187.5°, here at twice the picture's size.
