@@ -1,5 +1,6 @@
 // The facts of today beside the record's: the languages and people of the Unicode CLDR in ICU's
 // copy, and the codes' standing in ISO 3166 as Debian's iso-codes has it.
+#include "core_application.h"
 #include "form1_probe.h"
 
 #include "facts/code_check.h"
@@ -203,14 +204,7 @@ TEST(FactsOfToday, IsoCodesMissingOrMalformed)
 
 namespace {
 
-class FactsReadoutTest : public testing::Test
-{
-protected:
-    int m_argc = 1;
-    char m_name[8] = "orbisco";
-    char *m_argv[2] = {m_name, nullptr};
-    QCoreApplication m_app{m_argc, m_argv};
-};
+using FactsReadoutTest = CoreApplicationTest;
 
 } // namespace
 

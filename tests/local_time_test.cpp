@@ -1,5 +1,6 @@
 // Local time from the system's time-zone database, on a fixed clock: what the read-out beside the
 // built-in offset says, when it wakes, and how it copes with what the database does not know.
+#include "core_application.h"
 #include "form1_probe.h"
 
 #include "data/builtin_data.h"
@@ -51,13 +52,7 @@ QStringList disagreements(const Readout &readout)
 }
 
 // The readout's timer needs an event loop's thread.
-class LocalTimeReadoutTest : public testing::Test
-{
-    int m_argc = 1;
-    char m_name[8] = "orbisco";
-    char *m_argv[2] = {m_name, nullptr};
-    QCoreApplication m_app{m_argc, m_argv};
-};
+using LocalTimeReadoutTest = CoreApplicationTest;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // The map as the window shows it, with no display: which column, dot and country lie under a
 // position, what the tool tip says, what a key presses, and what the shown country covers.
+#include "core_application.h"
 #include "form1_probe.h"
 
 #include "viewmodel/window_model.h"
@@ -31,7 +32,7 @@ QPointF onWidget(double latitude, double longitude)
     return QPointF(x, y) + kInside.topLeft();
 }
 
-class MapModelTest : public testing::Test
+class MapModelTest : public CoreApplicationTest
 {
 protected:
     MapModelTest()
@@ -47,10 +48,6 @@ protected:
         return tip ? tip->text.split(u'\n') : QStringList();
     }
 
-    int m_argc = 1;
-    char m_name[8] = "orbisco";
-    char *m_argv[2] = {m_name, nullptr};
-    QCoreApplication m_app{m_argc, m_argv};
     std::unique_ptr<Form1> m_form = loadedForm();
     // Noon UTC at the March equinox: day in Europe and Africa.
     viewmodel::WindowModel m_model{

@@ -1,5 +1,6 @@
 // The model under the window, with no display: start-up, the suggestions by German name and
 // their rules, the checks beside the read-outs, the shown time moved by keys and the wheel.
+#include "core_application.h"
 #include "form1_probe.h"
 
 #include "viewmodel/window_model.h"
@@ -13,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class WindowModelTest : public testing::Test
+class WindowModelTest : public CoreApplicationTest
 {
 protected:
     // A window opened at `now` on a form loaded with `commandLine`.
@@ -24,10 +25,6 @@ protected:
         return *m_model;
     }
 
-    int m_argc = 1;
-    char m_name[8] = "orbisco";
-    char *m_argv[2] = {m_name, nullptr};
-    QCoreApplication m_app{m_argc, m_argv};
     QDateTime m_now{QDate(2026, 12, 9), QTime(14, 37), Qt::UTC}; // a Wednesday
     std::unique_ptr<Form1> m_form;
     std::unique_ptr<viewmodel::WindowModel> m_model;
