@@ -98,18 +98,16 @@ Readout readoutText(const CountryClock &clock)
     const QString unknown = QStringLiteral("Ortszeit: ?");
     switch (clock.state) {
     case CountryClock::State::NoRecord:
-        return {unknown, QStringLiteral("Für diesen Eintrag gibt es keine Angaben."), {}, {}};
+        return {unknown, QStringLiteral("Für diesen Eintrag gibt es keine Angaben."), {}};
     case CountryClock::State::UnreadableOffset:
         return {unknown,
                 QStringLiteral("Die eingebaute Angabe %1 ist keine lesbare Zeitzone.")
                     .arg(clock.builtInText),
-                {},
                 {}};
     case CountryClock::State::NoZone:
         return {
             unknown,
             QStringLiteral("Die Zeitzonendatenbank kennt für %1 keine Zeitzone.").arg(clock.code),
-            {},
             {}};
     case CountryClock::State::Known:
         break;
@@ -145,7 +143,6 @@ Readout readoutText(const CountryClock &clock)
             lines.append(differs(value));
     }
     readout.details = lines.join(u'\n');
-    readout.offsetNote = offsetCheck(clock).details;
     return readout;
 }
 

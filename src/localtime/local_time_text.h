@@ -38,9 +38,6 @@ struct Readout
     // country's zones uses this year. Or why there is no time.
     QString details;
 
-    // The offset check's details (OffsetCheck below).
-    QString offsetNote;
-
     // Each of the country's zones with a place in zone.tab, with its line.
     struct Spot
     {

@@ -222,32 +222,28 @@ void MainWindow::addLocalTime()
 
 void MainWindow::addFactChecks()
 {
-    auto *offset = findChild<TextBoxWidget *>(m_model.offsetBox().objectName());
-    auto *currency = findChild<TextBoxWidget *>(m_model.currencyBox().objectName());
+    // Each check stands beside the box the form says it checks.
+    const auto box
+        = [this](const TextBox &model) { return findChild<TextBoxWidget *>(model.objectName()); };
+    TextBoxWidget *offset = box(m_model.offsetBox());
     connect(&m_model.offset(), &localtime::OffsetReadout::changed, offset, [this, offset] {
         const QString details = m_model.offsetDetails();
-        offset->setToolTip(details);
-        offset->setAccessibleDescription(details);
-        offset->setStale(m_model.offset().check().stale);
+        offset->showCheck(details, details, m_model.offset().check().stale);
     });
+    TextBoxWidget *currency = box(m_model.currencyBox());
     connect(&m_model.currency(), &facts::CurrencyReadout::changed, currency, [this, currency] {
         const facts::CurrencyCheck &check = m_model.currency().check();
-        currency->setToolTip(check.details);
-        currency->setAccessibleDescription(check.details);
-        currency->setStale(check.stale);
+        currency->showCheck(check.details, check.details, check.stale);
     });
-    auto *languages = findChild<TextBoxWidget *>(m_model.languagesBox().objectName());
+    TextBoxWidget *languages = box(m_model.languagesBox());
     connect(&m_model.languages(), &facts::LanguagesReadout::changed, languages, [this, languages] {
         const QString details = m_model.languagesDetails(languages->cutsShort());
-        languages->setToolTip(details);
-        languages->setAccessibleDescription(details);
+        languages->showCheck(details, details, false);
     });
-    auto *code = findChild<TextBoxWidget *>(m_model.codeBox().objectName());
+    TextBoxWidget *code = box(m_model.codeBox());
     connect(&m_model.code(), &facts::CodeReadout::changed, code, [this, code] {
         const facts::CodeCheck &check = m_model.code().check();
-        code->setToolTip(check.details);
-        code->setAccessibleDescription(m_model.codeDescription());
-        code->setStale(check.stale);
+        code->showCheck(check.details, m_model.codeDescription(), check.stale);
         code->setFlag(flagFor(code, check.flag));
     });
 }

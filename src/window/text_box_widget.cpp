@@ -34,6 +34,13 @@ void TextBoxWidget::setStale(bool stale)
     keepTextClear();
 }
 
+void TextBoxWidget::showCheck(const QString &toolTip, const QString &description, bool stale)
+{
+    setToolTip(toolTip);
+    setAccessibleDescription(description); // Qt tells screen readers of the change
+    setStale(stale);
+}
+
 void TextBoxWidget::setFlag(const QPixmap &flag)
 {
     if (flag.isNull() && m_flag.isNull())

@@ -32,6 +32,8 @@ public:
 
     // Shows or takes away the mark of a stale value.
     void setStale(bool stale);
+    // What a check beside the box says: its tool tip, what screen readers hear, and the mark.
+    void showCheck(const QString &toolTip, const QString &description, bool stale);
     bool isStale() const { return m_stale; }
     // Where the mark stands, in widget coordinates.
     QRect markRect() const;

@@ -55,12 +55,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const localtime::BuiltInOffset &value : values)
         FUZZ_CHECK(offsetSeconds(value.written) == value.seconds);
 
-    const localtime::Readout readout
-        = localtime::readoutAt(u"XX"_qs, builtIn, zones, instant, places());
+    localtime::SunDays days;
+    const localtime::CountryClock clock
+        = localtime::countryClockAt(u"XX"_qs, builtIn, zones, instant, places(), days);
+    const localtime::Readout readout = localtime::readoutText(clock);
+    const localtime::OffsetCheck check = localtime::offsetCheck(clock);
     FUZZ_CHECK(readout.text.startsWith(u"Ortszeit: "));
     FUZZ_CHECK(!readout.details.isEmpty());
     FUZZ_CHECK(readout.spots.size() <= size_t(zones.size()));
-    FUZZ_CHECK(readout.offsetNote.isEmpty() || values.size() > 0);
+    FUZZ_CHECK(check.details.isEmpty() == !check.stale);
+    FUZZ_CHECK(!check.stale || values.size() > 0);
     for (const localtime::Readout::Spot &spot : readout.spots)
         FUZZ_CHECK(spot.line.startsWith(QString::fromLatin1(spot.zoneId) + u": "_qs));
     return 0;
